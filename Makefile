@@ -1,0 +1,37 @@
+# The front door: `make run` starts the calculator, `make test` runs every suite. Both install what is
+# missing first.
+.PHONY: deps run test bench fuzz package format tidy clean
+
+deps:
+	@bash tools/install-deps.sh
+
+run: deps
+	cmake --preset release
+	cmake --build --preset release
+	./build/release/app/ringcalc
+
+test: deps
+	cmake --preset dev
+	cmake --build --preset dev
+	ctest --preset dev
+
+bench: deps
+	cmake --preset release
+	cmake --build --preset release
+	./build/release/bench/ringcalc_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	./build/fuzz/fuzz/fuzz_read_number -max_total_time=60
+	./build/fuzz/fuzz/fuzz_show_result -max_total_time=60
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+tidy: deps
+	cmake --preset dev
+	git ls-files '*.cpp' | grep -v '^fuzz/' | xargs clang-tidy -p build/dev --quiet
+
+clean:
+	rm -rf build

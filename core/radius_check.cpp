@@ -1,0 +1,22 @@
+#include "core/radius_check.h"
+
+#include "runtime/arithmetic.h"
+#include "runtime/read_number.h"
+
+namespace ringcalc {
+
+std::string radiusWarningPrompt() {
+    return runtime::join(runtime::join("Внутренний радиус больше внешнего, ", runtime::character(13)),
+                         "результат вычислений будет неверен");
+}
+
+void CheckRadii(const RadiiForm& window, runtime::MessageBoxService& messageBox) {
+    // The inner radius is read first: an error in it stops the check before the outer one is looked at.
+    const double inner = runtime::ReadNumber(window.text2());
+    const double outer = runtime::ReadNumber(window.text1());
+    if (innerExceedsOuter(inner, outer)) {
+        messageBox.show(radiusWarningPrompt(), runtime::kStyleCritical, kRadiusWarningTitle);
+    }
+}
+
+} // namespace ringcalc

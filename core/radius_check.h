@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/form_texts.h"
+#include "runtime/message_box.h"
+
+#include <string>
+#include <string_view>
+
+namespace ringcalc {
+
+/// The warning's prompt: two lines joined by a carriage return (UTF-8).
+[[nodiscard]] std::string radiusWarningPrompt();
+
+/// The warning's title, "Внимание!!!".
+inline constexpr std::string_view kRadiusWarningTitle = "Внимание!!!";
+
+/// The check's decision: warn when the inner radius is strictly greater than the outer one.
+[[nodiscard]] constexpr bool innerExceedsOuter(double inner, double outer) noexcept {
+    return inner > outer;
+}
+
+/// The action run on every change of the inner radius: warns in a modal box, and waits for it to close,
+/// when the inner radius exceeds the outer. Changes nothing; raises runtime::RuntimeError from reading.
+void CheckRadii(const RadiiForm& window, runtime::MessageBoxService& messageBox);
+
+} // namespace ringcalc

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <stdexcept>
+
+namespace ringcalc::runtime {
+
+/// What a runtime operation could not do.
+enum class ErrorKind {
+    Overflow,        ///< a number beyond the range of a double, read or computed
+    DivisionByZero,  ///< a quotient whose divisor is zero
+    InvalidArgument, ///< an argument outside what the operation takes
+};
+
+/// The Russian text shown to the user for an error of this kind (UTF-8, never null).
+[[nodiscard]] const char* errorText(ErrorKind kind) noexcept;
+
+/// The one error that runtime operations raise; what() is the user's text for its kind (UTF-8).
+class RuntimeError : public std::runtime_error {
+public:
+    explicit RuntimeError(ErrorKind kind) : std::runtime_error(errorText(kind)), m_kind(kind) {}
+
+    /// The kind of failure, for callers that tell them apart.
+    [[nodiscard]] ErrorKind kind() const noexcept { return m_kind; }
+
+private:
+    ErrorKind m_kind;
+};
+
+} // namespace ringcalc::runtime

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace ringcalc::runtime {
+
+/// Twips per device-independent pixel (1440 twips to the inch at 96 dots per inch).
+inline constexpr int kTwipsPerPixel = 15;
+
+/// The kinds of control a window description can hold.
+enum class ControlKind { TextBox, Button, Label };
+
+/// How a label places its text.
+enum class TextAlignment { Left, Center };
+
+/// A label's frame.
+enum class BorderStyle { None, FixedSingle };
+
+/// A colour as 0x00BBGGRR: red in the low byte, then green, then blue.
+using Colour = std::uint32_t;
+
+/// One control of a window: kind, name, starting text, place and size in twips, focus order, look.
+struct ControlDescription {
+    ControlKind kind = ControlKind::Label;
+    std::string_view name;    ///< unique within its window, such as "Text1"
+    std::string_view caption; ///< the caption of a button or label, the text of a text box (UTF-8)
+    int left = 0;             ///< twips from the client area's left edge
+    int top = 0;              ///< twips from the client area's top edge
+    int width = 0;            ///< twips; for an auto-sized label, the fit of its starting caption
+    int height = 0;           ///< twips
+    int tabIndex = 0;         ///< focus order among the window's controls, lowest first
+    bool hasForeColour = false;
+    Colour foreColour = 0; ///< text colour, when hasForeColour
+    TextAlignment alignment = TextAlignment::Left;
+    BorderStyle border = BorderStyle::None;
+    bool autoSize = false; ///< a label that takes the size of its caption whenever the caption is set
+};
+
+/// A top-level window: its name, caption, client area in twips and controls.
+struct WindowDescription {
+    std::string_view name;
+    std::string_view caption;
+    int clientWidth = 0;  ///< twips
+    int clientHeight = 0; ///< twips
+    std::vector<ControlDescription> controls;
+};
+
+/// Twips to device-independent pixels, for places and sizes that are whole pixels at 96 dots per inch.
+[[nodiscard]] constexpr int twipsToPixels(int twips) noexcept {
+    return twips / kTwipsPerPixel;
+}
+
+} // namespace ringcalc::runtime

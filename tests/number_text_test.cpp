@@ -1,0 +1,93 @@
+#include "runtime/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <random>
+#include <string>
+
+namespace {
+
+using ringcalc::runtime::NumberText;
+
+struct TextCase {
+    double value;
+    const char* text;
+};
+
+TEST(NumberText, WritesFifteenSignificantDigitsLikePercentG) {
+    const TextCase cases[] = {
+        {16.666666666666668, "16.6666666666667"}, // the double nearest 50/3, rounded at the 15th digit
+        {235.5, "235.5"},
+        {100.0, "100"},
+        {-9.42, "-9.42"},
+        {3.14, "3.14"},
+        {0.1 + 0.2, "0.3"},                     // 0.30000000000000004 has 17 digits; the 16th and 17th go
+        {1e15, "1E+15"},                        // decimal exponent 15: the exponent form
+        {123456789012345.0, "123456789012345"}, // exponent 14: still fixed
+        {999999999999999.4, "999999999999999"},
+        {999999999999999.9, "1E+15"}, // rounding carries into a new digit and so into the exponent form
+        {0.0001, "0.0001"},           // exponent -4: still fixed
+        {0.00001, "1E-05"},           // exponent -5: the exponent form, two exponent digits at least
+        {0.000123456, "0.000123456"},
+        {1.5e20, "1.5E+20"},
+        {1e100, "1E+100"},
+        {-2.5e-300, "-2.5E-300"},
+        {std::numeric_limits<double>::max(), "1.79769313486232E+308"},
+        {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
+        {0.0, "0"},
+        {-0.0, "0"}, // no sign on a zero
+        {std::numeric_limits<double>::infinity(), "INF"},
+        {-std::numeric_limits<double>::infinity(), "-INF"},
+        {std::numeric_limits<double>::quiet_NaN(), "NAN"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NumberText(c.value), c.text) << "value " << c.value;
+    }
+}
+
+std::string printfText(double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15G", value);
+    return buffer;
+}
+
+// The C library's own "%.15G" is the reference; this process never sets a locale, so it writes a point.
+TEST(NumberText, AgreesWithTheCLibraryOnAMillionRandomBitPatterns) {
+    std::mt19937_64 random(20261208);
+    int mismatches = 0;
+    for (int i = 0; i < 1'000'000; ++i) {
+        const double value = std::bit_cast<double>(random());
+        const std::string expected = value == 0.0 ? "0" : printfText(value);
+        const std::string actual = NumberText(value);
+        if (actual != expected && ++mismatches <= 10) {
+            ADD_FAILURE() << std::hexfloat << value << ": " << actual << " != " << expected;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+// Random bit patterns are mostly huge or tiny; the calculator's numbers are ordinary sized.
+TEST(NumberText, AgreesWithTheCLibraryOnOrdinaryMagnitudes) {
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> exponent(-6.0, 17.0);
+    std::uniform_int_distribution<int> digits(0, 999'999);
+    int mismatches = 0;
+    for (int i = 0; i < 200'000; ++i) {
+        const double values[] = {std::pow(10.0, exponent(random)), digits(random) / 1000.0,
+                                 -digits(random) * 3.14 / 360.0};
+        for (const double value : values) {
+            const std::string expected = value == 0.0 ? "0" : printfText(value);
+            if (NumberText(value) != expected && ++mismatches <= 10) {
+                ADD_FAILURE() << std::hexfloat << value << ": " << NumberText(value) << " != " << expected;
+            }
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+} // namespace

@@ -1,0 +1,67 @@
+#include "core/radius_check.h"
+#include "fake_form.h"
+#include "runtime/read_number.h"
+#include "runtime/runtime_error.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using ringcalc::CheckRadii;
+using ringcalc::innerExceedsOuter;
+using ringcalc::runtime::ReadNumber;
+using ringcalc::testing::FakeForm;
+using ringcalc::testing::RecordingMessageBox;
+
+struct RadiiCase {
+    const char* outer;
+    const char* inner;
+    bool warns;
+};
+
+TEST(RadiusCheck, WarnsOnlyWhenTheInnerRadiusIsStrictlyGreater) {
+    const RadiiCase cases[] = {
+        {"1", "02", true}, // "0" with a "2" typed after it reads 2
+        {"1", "1", false}, // equal radii do not warn
+        {"1", "1,0", false},
+        {"0", "", false}, // an empty box reads 0
+        {"-5", "", true}, // 0 > −5
+        {"10", "1", false},
+        {"10", "15", true},
+        {"abc", "0.001", true},            // a text with no number reads 0
+        {"1e-400", "0", false},            // both round to zero
+        {"2", "2.0000000000000004", true}, // the next double above 2
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(innerExceedsOuter(ReadNumber(c.inner), ReadNumber(c.outer)), c.warns) << c.outer << " / " << c.inner;
+        FakeForm form(c.outer, c.inner, "360");
+        RecordingMessageBox box;
+        CheckRadii(form, box);
+        EXPECT_EQ(box.m_shown.size(), c.warns ? 1U : 0U) << c.outer << " / " << c.inner;
+        EXPECT_EQ(form.m_text2, c.inner); // the check changes nothing
+    }
+}
+
+TEST(RadiusCheck, TheWarningIsTwoLinesWithTheStopIcon) {
+    FakeForm form("1", "2", "360");
+    RecordingMessageBox box;
+    CheckRadii(form, box);
+    ASSERT_EQ(box.m_shown.size(), 1U);
+    EXPECT_EQ(box.m_shown[0].prompt, "Внутренний радиус больше внешнего, \rрезультат вычислений будет неверен");
+    EXPECT_EQ(box.m_shown[0].style, 16);
+    EXPECT_EQ(box.m_shown[0].title, "Внимание!!!");
+}
+
+TEST(RadiusCheck, TheInnerRadiusIsReadFirstAndTheAngleNever) {
+    FakeForm form("1", "2", "360");
+    RecordingMessageBox box;
+    CheckRadii(form, box);
+    EXPECT_EQ(form.m_reads, "21");
+    // An inner radius that overflows stops the check before the outer one is read.
+    FakeForm overflowing("1", "-1e999", "360");
+    EXPECT_THROW(CheckRadii(overflowing, box), ringcalc::runtime::RuntimeError);
+    EXPECT_EQ(overflowing.m_reads, "2");
+    EXPECT_EQ(box.m_shown.size(), 1U);
+}
+
+} // namespace
