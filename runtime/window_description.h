@@ -35,7 +35,8 @@ struct ControlDescription {
     Colour foreColour = 0; ///< text colour, when hasForeColour
     TextAlignment alignment = TextAlignment::Left;
     BorderStyle border = BorderStyle::None;
-    bool autoSize = false; ///< a label that takes the size of its caption whenever the caption is set
+    bool autoSize = false;  ///< a label that takes the size of its caption whenever the caption is set
+    std::string_view names; ///< for a label: the control it names, announced by screen readers with it
 };
 
 /// A top-level window: its name, caption, client area in twips and controls.

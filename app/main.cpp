@@ -1,0 +1,5 @@
+#include "app/project.h"
+
+int main(int argc, char** argv) {
+    ringcalc::runtime::start(ringcalc::app::projectDescriptor(), argc, argv);
+}

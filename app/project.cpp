@@ -1,0 +1,32 @@
+#include "app/project.h"
+
+#include "core/radius_check.h"
+#include "core/ring_sector.h"
+#include "ui/form1.h"
+
+namespace ringcalc::app {
+
+using runtime::Event;
+using runtime::Form;
+using runtime::MessageBoxService;
+
+runtime::ProjectDescriptor projectDescriptor() {
+    return {
+        &ui::form1Description(),
+        {
+            {"Command2", Event::Click,
+             [](Form& window, MessageBoxService&) {
+                 ui::Form1View view(window);
+                 ShowResult(view);
+             }},
+            {"Text2", Event::Change,
+             [](Form& window, MessageBoxService& messageBox) {
+                 const ui::Form1View view(window);
+                 CheckRadii(view, messageBox);
+             }},
+            {"Command1", Event::Click, [](Form&, MessageBoxService&) { runtime::end(); }},
+        },
+    };
+}
+
+} // namespace ringcalc::app

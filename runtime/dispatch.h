@@ -1,0 +1,21 @@
+#pragma once
+
+#include "runtime/message_box.h"
+
+#include <functional>
+
+namespace ringcalc::runtime {
+
+class Form;
+
+/// An event's action: called with the window and the runtime's message box.
+using Action = std::function<void(Form& window, MessageBoxService& messageBox)>;
+
+/// Title of the box that reports an error which left an action.
+inline constexpr std::string_view kErrorBoxTitle = "Ошибка выполнения";
+
+/// Calls the action; an error that leaves it is reported in a modal box with the critical icon and the
+/// program goes on. Never throws.
+void dispatch(const Action& action, Form& window, MessageBoxService& messageBox) noexcept;
+
+} // namespace ringcalc::runtime

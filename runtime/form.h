@@ -1,0 +1,55 @@
+#pragma once
+
+#include "runtime/window_description.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QWidget;
+
+namespace ringcalc::runtime {
+
+/// A top-level window built from its description; it owns its controls and finds them by name.
+class Form {
+public:
+    /// Builds the window and its controls, hidden. Raises RuntimeError(InvalidArgument) for a description
+    /// whose label names a control that is not there.
+    explicit Form(const WindowDescription& description);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    Form(Form&&) = delete;
+    Form& operator=(Form&&) = delete;
+    ~Form();
+
+    /// The top-level widget.
+    [[nodiscard]] QWidget& window() const noexcept { return *m_window; }
+
+    /// The control of that name. Raises RuntimeError(InvalidArgument) when there is none.
+    [[nodiscard]] QWidget& control(std::string_view name) const;
+
+    /// The current text of a text box, or the caption of a button or label (UTF-8).
+    [[nodiscard]] std::string text(std::string_view name) const;
+
+    /// Sets the text of a text box or the caption of a button or label; an auto-sized label fits itself
+    /// to the caption on one line, its border included.
+    void setCaption(std::string_view name, std::string_view caption);
+
+    /// Shows the window and puts the focus on the focusable control with the lowest tab index.
+    void show();
+
+private:
+    struct Control {
+        std::string name;
+        QWidget* widget = nullptr; // owned by m_window
+        bool autoSize = false;
+    };
+    [[nodiscard]] const Control& find(std::string_view name) const;
+
+    std::unique_ptr<QWidget> m_window;
+    std::vector<Control> m_controls;
+    QWidget* m_firstFocus = nullptr;
+};
+
+} // namespace ringcalc::runtime

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "runtime/dispatch.h"
+#include "runtime/form.h"
+#include "runtime/window_description.h"
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace ringcalc::runtime {
+
+/// The events of a control that an action can be bound to.
+enum class Event {
+    Click,  ///< a button pressed by mouse, Space or Enter
+    Change, ///< a text box's text changed: each typed or deleted character, paste, cut or replaced selection
+};
+
+/// One event of one control and its action.
+struct EventBinding {
+    std::string_view control;
+    Event event = Event::Click;
+    Action action;
+};
+
+/// What the runtime starts: the start window and the bindings of its events.
+struct ProjectDescriptor {
+    const WindowDescription* startWindow = nullptr;
+    std::vector<EventBinding> bindings;
+};
+
+/// The running program: the start window built, its events bound through dispatch, shown with the focus
+/// on its lowest tab index. Needs a QApplication.
+class Program {
+public:
+    /// Raises RuntimeError(InvalidArgument) for a binding to a control that is not there or cannot have
+    /// that event.
+    Program(const ProjectDescriptor& project, MessageBoxService& messageBox);
+
+    /// The start window.
+    [[nodiscard]] Form& form() const noexcept { return *m_form; }
+
+private:
+    MessageBoxService& m_messageBox;
+    std::unique_ptr<Form> m_form;
+};
+
+/// Starts the program: builds and shows the start window and runs the message loop until the program
+/// ends, then ends the process with the loop's exit status. Never returns.
+[[noreturn]] void start(const ProjectDescriptor& project, int argc, char** argv);
+
+/// Ends the program at once: its windows go away and the message loop returns with status 0.
+void end();
+
+} // namespace ringcalc::runtime

@@ -1,0 +1,12 @@
+# The window suites: the real program built through the runtime on Qt's offscreen platform.
+find_package(Qt6 6.4 REQUIRED COMPONENTS Test)
+
+add_executable(ui_tests ui_main.cpp window_fixture.h window_test.cpp message_box_test.cpp)
+target_link_libraries(ui_tests PRIVATE ringcalc_app Qt6::Test GTest::gtest ringcalc_options)
+gtest_discover_tests(ui_tests DISCOVERY_TIMEOUT 60)
+
+# The real executable under a real X server.
+find_program(XVFB_RUN xvfb-run REQUIRED)
+add_test(NAME real_window COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24"
+                                  ${CMAKE_CURRENT_SOURCE_DIR}/real_window_test.sh $<TARGET_FILE:ringcalc>)
+set_tests_properties(real_window PROPERTIES TIMEOUT 60 ENVIRONMENT "QT_QPA_PLATFORM=xcb")

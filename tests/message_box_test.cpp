@@ -1,0 +1,135 @@
+#include "core/radius_check.h"
+#include "fake_form.h"
+#include "runtime/dispatch.h"
+#include "runtime/form.h"
+#include "runtime/qt_message_box.h"
+#include "runtime/runtime_error.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <new>
+#include <stdexcept>
+
+namespace ringcalc::testing {
+namespace {
+
+struct SeenBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+    bool modal = false;
+};
+
+// Shows a box through the desktop's message box and closes it from a timer, by clicking the button whose
+// text is pressText (the first button when empty), recording what the box showed.
+int showAndClose(int style, SeenBox& seen, const QString& pressText = {}) {
+    bool closed = false;
+    QTimer closer;
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        seen = {box->windowTitle(), box->text(), box->icon(), {}, box->isModal()};
+        QAbstractButton* press = box->buttons().front();
+        for (QAbstractButton* b : box->buttons()) {
+            seen.buttons << b->text().remove('&');
+            if (b->text().remove('&') == pressText) {
+                press = b;
+            }
+        }
+        closed = true;
+        press->click();
+    });
+    closer.start();
+    runtime::QtMessageBox messageBox;
+    const int result = messageBox.show("первая\rвторая", style, "Заголовок");
+    EXPECT_TRUE(closed);
+    return result;
+}
+
+TEST(QtMessageBox, StyleSixteenIsTheStopIconWithOneOkButton) {
+    SeenBox seen;
+    EXPECT_EQ(showAndClose(16, seen), 1);
+    EXPECT_EQ(seen.title, "Заголовок");
+    EXPECT_EQ(seen.text, "первая\nвторая"); // the carriage return shows as a line break
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+    EXPECT_EQ(seen.buttons.size(), 1);
+    EXPECT_TRUE(seen.modal);
+    EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
+}
+
+TEST(QtMessageBox, OtherStylesPickTheirIconAndButtons) {
+    SeenBox seen;
+    EXPECT_EQ(showAndClose(4 + 32, seen, "No"), 7);
+    EXPECT_EQ(seen.icon, QMessageBox::Question);
+    EXPECT_EQ(seen.buttons.size(), 2);
+    EXPECT_EQ(showAndClose(1 + 48, seen, "Cancel"), 2);
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_EQ(showAndClose(64, seen), 1);
+    EXPECT_EQ(seen.icon, QMessageBox::Information);
+}
+
+TEST(QtMessageBox, TheRadiusWarningShowsAsTwoLines) {
+    SeenBox seen;
+    bool closed = false;
+    QTimer::singleShot(50, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen = {box->windowTitle(), box->text(), box->icon(), {}, true};
+        closed = true;
+        box->buttons().front()->click();
+    });
+    FakeForm form("1", "2", "360");
+    runtime::QtMessageBox messageBox;
+    CheckRadii(form, messageBox);
+    ASSERT_TRUE(closed);
+    EXPECT_EQ(seen.text, "Внутренний радиус больше внешнего, \nрезультат вычислений будет неверен");
+    EXPECT_EQ(seen.title, "Внимание!!!");
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+}
+
+// A message box that fails as the desktop's might when memory runs out.
+class FailingMessageBox final : public runtime::MessageBoxService {
+public:
+    int show(std::string_view, int, std::string_view) override { throw std::bad_alloc(); }
+};
+
+struct Thrown {
+    const char* name;
+    std::function<void()> raise;
+    const char* prompt;
+};
+
+TEST(Dispatch, ReportsEveryErrorThatLeavesAnActionAndGoesOn) {
+    runtime::Form window(runtime::WindowDescription{"Form", "Form", 1500, 1500, {}});
+    const Thrown cases[] = {
+        {"runtime error", [] { throw runtime::RuntimeError(runtime::ErrorKind::DivisionByZero); }, "Деление на ноль"},
+        {"out of memory", [] { throw std::bad_alloc(); }, "Недостаточно памяти: действие не выполнено"},
+        {"other exception", [] { throw std::logic_error("x"); }, "Внутренняя ошибка программы: действие не выполнено"},
+        {"not an exception", [] { throw 42; }, "Внутренняя ошибка программы: действие не выполнено"},
+    };
+    for (const auto& c : cases) {
+        RecordingMessageBox box;
+        const runtime::Action action = [&c](runtime::Form&, runtime::MessageBoxService&) { c.raise(); };
+        runtime::dispatch(action, window, box);
+        ASSERT_EQ(box.m_shown.size(), 1U) << c.name;
+        EXPECT_EQ(box.m_shown[0].prompt, c.prompt) << c.name;
+        EXPECT_EQ(box.m_shown[0].style, 16) << c.name;
+        EXPECT_EQ(box.m_shown[0].title, runtime::kErrorBoxTitle) << c.name;
+    }
+    FailingMessageBox failing;
+    const runtime::Action action = [](runtime::Form&, runtime::MessageBoxService&) { throw std::bad_alloc(); };
+    EXPECT_NO_THROW(runtime::dispatch(action, window, failing));
+}
+
+} // namespace
+} // namespace ringcalc::testing

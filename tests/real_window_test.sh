@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# The real executable on a real X server: a window titled "Form1" with a 732 x 94 client area appears,
+# a click on "Exit" ends the program with status 0 within 2 seconds.
+# Usage: real_window_test.sh PATH/TO/ringcalc   (run it under xvfb-run)
+set -euo pipefail
+program=$1
+"$program" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+
+window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
+[[ -n $window ]] || { echo "FAIL: no window titled Form1"; exit 1; }
+info=$(xwininfo -id "$window")
+width=$(awk '/^ *Width:/ {print $2}' <<<"$info")
+height=$(awk '/^ *Height:/ {print $2}' <<<"$info")
+[[ $width == 732 && $height == 94 ]] || { echo "FAIL: client area ${width}x${height}, not 732x94"; exit 1; }
+
+# "Exit" stands at 632, 8 with 93 x 57 pixels; click its middle.
+xdotool mousemove --window "$window" 678 36 click 1
+status=
+for _ in $(seq 20); do
+    if ! kill -0 $pid 2>/dev/null; then
+        wait $pid && status=0 || status=$?
+        break
+    fi
+    sleep 0.1
+done
+[[ -n $status ]] || { echo "FAIL: still running 2 seconds after Exit"; exit 1; }
+[[ $status == 0 ]] || { echo "FAIL: exit status $status"; exit 1; }
+trap - EXIT
+echo "PASS: Form1 ${width}x${height}, Exit ended it with status 0"

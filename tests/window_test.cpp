@@ -1,0 +1,264 @@
+#include "runtime/dispatch.h"
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QRect>
+
+#include <string>
+
+namespace ringcalc::testing {
+namespace {
+
+const QString startCaption = QStringLiteral("Результат вычислений");
+const QString startLine = QStringLiteral("Площадь: кольца=3.14; сектора=3.14; в процентах=100%");
+
+TEST_F(WindowTest, StartsWithTheDescribedTextsAndFocusOnTheResultButton) {
+    EXPECT_EQ(window().windowTitle(), "Form1");
+    EXPECT_EQ(window().size(), QSize(732, 94)); // 10980 × 1410 twips at 15 twips a pixel
+    EXPECT_EQ(box("Text1").text(), "1");
+    EXPECT_EQ(box("Text2").text(), "0");
+    EXPECT_EQ(box("Text3").text(), "360");
+    EXPECT_EQ(button("Command2").text(), "Вывод данных");
+    EXPECT_EQ(button("Command1").text(), "Exit");
+    EXPECT_EQ(label("Label1").text(), "Внешний радиус");
+    EXPECT_EQ(label("Label2").text(), "Внутренний радиус");
+    EXPECT_EQ(label("Label3").text(), "Угол сектора");
+    EXPECT_EQ(caption(), startCaption);
+    EXPECT_EQ(QApplication::focusWidget(), &control("Command2"));
+    EXPECT_TRUE(m_box.m_shown.empty());
+}
+
+struct Place {
+    const char* name;
+    QRect pixels;
+};
+
+TEST_F(WindowTest, ControlsStandWhereTheDescriptionPutsThem) {
+    // Twips ÷ 15: e.g. Text2 at 1980, 120 with 1815 × 375 twips is 132, 8 with 121 × 25 pixels.
+    const Place places[] = {
+        {"Text1", {4, 8, 121, 25}},      {"Text2", {132, 8, 121, 25}},   {"Text3", {260, 8, 121, 25}},
+        {"Command2", {388, 8, 233, 57}}, {"Command1", {632, 8, 93, 57}}, {"Label1", {4, 40, 121, 17}},
+        {"Label2", {132, 40, 121, 17}},  {"Label3", {260, 40, 121, 17}},
+    };
+    for (const auto& p : places) {
+        EXPECT_EQ(control(p.name).geometry(), p.pixels) << p.name;
+    }
+    EXPECT_EQ(label("Label4").pos(), QPoint(4, 72));
+    // Resizing the window moves nothing.
+    window().resize(900, 300);
+    EXPECT_EQ(control("Command1").geometry(), QRect(632, 8, 93, 57));
+}
+
+TEST_F(WindowTest, CaptionsAreBlueAndCentredAndTheResultIsRedInABorder) {
+    for (const char* name : {"Label1", "Label2", "Label3"}) {
+        EXPECT_EQ(label(name).palette().color(QPalette::WindowText), QColor(0, 0, 255)) << name; // 0x00FF0000
+        EXPECT_TRUE(label(name).alignment() & Qt::AlignHCenter) << name;
+        EXPECT_EQ(label(name).frameShape(), QFrame::NoFrame) << name;
+        EXPECT_EQ(label(name).buddy(), &control(name == std::string("Label1")   ? "Text1"
+                                                : name == std::string("Label2") ? "Text2"
+                                                                                : "Text3"));
+    }
+    const QLabel& result = label("Label4");
+    EXPECT_EQ(result.palette().color(QPalette::WindowText), QColor(255, 0, 0)); // 0x000000FF
+    EXPECT_EQ(result.frameShape(), QFrame::Box);
+    EXPECT_EQ(result.frameShadow(), QFrame::Plain);
+    EXPECT_EQ(result.lineWidth(), 1);
+    EXPECT_EQ(result.size(), result.sizeHint()); // fitted to the start caption
+    EXPECT_GE(result.width(), result.fontMetrics().horizontalAdvance(startCaption) + 2);
+    EXPECT_EQ(result.focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(WindowTest, TheResultLabelGrowsAndShrinksWithItsLine) {
+    QLabel& result = label("Label4");
+    const int startWidth = result.width();
+    QTest::mouseClick(&button("Command2"), Qt::LeftButton);
+    ASSERT_EQ(caption(), startLine);
+    const int lineWidth = result.width();
+    EXPECT_GT(lineWidth, startWidth);
+    EXPECT_EQ(result.size(), result.sizeHint());
+    EXPECT_GE(lineWidth, result.fontMetrics().horizontalAdvance(startLine) + 2); // the text plus its border
+
+    setText("Text1", "-1.23456789012345e100"); // every number takes 15 digits and an exponent
+    setText("Text3", "-12.3456789012345");
+    QTest::mouseClick(&button("Command2"), Qt::LeftButton);
+    EXPECT_GT(result.width(), lineWidth);
+    EXPECT_GT(result.geometry().right(), window().width()); // cut at the window's edge, the window keeps its size
+    EXPECT_EQ(window().size(), QSize(732, 94));
+
+    setText("Text1", "1");
+    setText("Text3", "360");
+    QTest::mouseClick(&button("Command2"), Qt::LeftButton);
+    EXPECT_EQ(result.width(), lineWidth); // narrower again
+    EXPECT_EQ(result.pos(), QPoint(4, 72));
+}
+
+TEST_F(WindowTest, TabCyclesThroughTheBoxesAndButtonsOnly) {
+    const char* order[] = {"Text1", "Text2", "Text3", "Command1", "Command2", "Text1"};
+    for (const char* next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), &control(next)) << "expected " << next;
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), &control("Command2"));
+}
+
+TEST_F(WindowTest, SpaceOrEnterOnTheStartFocusShowsTheResult) {
+    for (const auto key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        label("Label4").setText(startCaption);
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(caption(), startLine) << key;
+    }
+    // Typing into a box changes no result.
+    label("Label4").setText(startCaption);
+    QTest::keyClicks(&box("Text3"), "0");
+    QTest::keyClick(&box("Text3"), Qt::Key_Return);
+    EXPECT_EQ(caption(), startCaption);
+}
+
+struct Keystrokes {
+    const char* outer;
+    const char* inner;   // the inner box's text before typing, the cursor at its end
+    const char* typed;   // one key at a time
+    const char* warnsAt; // for each key: '1' when it brings a warning, '0' when not
+};
+
+TEST_F(WindowTest, EveryChangeOfTheInnerRadiusIsChecked) {
+    const Keystrokes cases[] = {
+        {"10", "", "15", "01"},   // "1" is not greater than 10, "15" is
+        {"1", "0", "2", "1"},     // "02" reads 2
+        {"1", "", "1", "0"},      // equal radii do not warn
+        {"-1", "", "123", "111"}, // every change of a text above −1 warns
+        {"2", "5", "\b", "0"},    // Backspace empties the box: 0 is not above 2
+        {"-5", "5", "\b", "1"},   // ... but 0 is above −5
+        {"3", "", "4\b4", "101"},
+    };
+    for (const auto& c : cases) {
+        setText("Text1", c.outer);
+        setText("Text2", c.inner);
+        box("Text2").setFocus();
+        box("Text2").end(false);
+        for (std::size_t i = 0; c.typed[i] != 0; ++i) {
+            const auto before = m_box.m_shown.size();
+            if (c.typed[i] == '\b') {
+                QTest::keyClick(&box("Text2"), Qt::Key_Backspace);
+            } else {
+                QTest::keyClicks(&box("Text2"), QString(QChar(c.typed[i])));
+            }
+            EXPECT_EQ(m_box.m_shown.size() - before, c.warnsAt[i] == '1' ? 1U : 0U)
+                << "outer " << c.outer << ", inner " << c.inner << ", key " << i;
+        }
+        EXPECT_EQ(box("Text1").text(), c.outer); // the check changes nothing
+    }
+    EXPECT_EQ(caption(), startCaption);
+}
+
+TEST_F(WindowTest, APasteACutAndTypingOverASelectionAreOneChangeEach) {
+    // With −1 as the outer radius every inner text warns, so the warnings count the changes.
+    setText("Text1", "-1");
+    setText("Text2", "12345");
+    QLineEdit& inner = box("Text2");
+    inner.setFocus();
+
+    QGuiApplication::clipboard()->setText("678");
+    inner.setSelection(1, 2); // "23"
+    QTest::keyClick(&inner, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(inner.text(), "167845");
+    EXPECT_EQ(m_box.m_shown.size(), 1U);
+
+    inner.setSelection(0, 3);
+    QTest::keyClick(&inner, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(inner.text(), "845");
+    EXPECT_EQ(m_box.m_shown.size(), 2U);
+
+    inner.selectAll();
+    QTest::keyClicks(&inner, "9");
+    EXPECT_EQ(inner.text(), "9");
+    EXPECT_EQ(m_box.m_shown.size(), 3U);
+
+    for (const auto& shown : m_box.m_shown) {
+        EXPECT_EQ(shown.prompt, "Внутренний радиус больше внешнего, \rрезультат вычислений будет неверен");
+        EXPECT_EQ(shown.style, 16);
+        EXPECT_EQ(shown.title, "Внимание!!!");
+    }
+}
+
+TEST_F(WindowTest, ChangesOfTheOtherBoxesAreNotChecked) {
+    setText("Text2", "5");
+    QTest::keyClicks(&box("Text1"), "\b0"); // lowering the outer radius below the inner shows nothing
+    box("Text1").setText("0");
+    QTest::keyClicks(&box("Text3"), "12");
+    EXPECT_TRUE(m_box.m_shown.empty());
+    QTest::keyClicks(&box("Text2"), "0"); // until the inner radius changes again
+    EXPECT_EQ(m_box.m_shown.size(), 1U);
+}
+
+TEST_F(WindowTest, AnOverflowIsReportedAndLosesNothing) {
+    setText("Text1", "1e200");
+    QTest::mouseClick(&button("Command2"), Qt::LeftButton);
+    ASSERT_EQ(m_box.m_shown.size(), 1U);
+    EXPECT_EQ(m_box.m_shown[0].title, runtime::kErrorBoxTitle);
+    EXPECT_EQ(m_box.m_shown[0].prompt, "Переполнение: число слишком велико");
+    EXPECT_EQ(m_box.m_shown[0].style, 16);
+    EXPECT_EQ(box("Text1").text(), "1e200");
+    EXPECT_EQ(box("Text2").text(), "0");
+    EXPECT_EQ(box("Text3").text(), "360");
+    EXPECT_EQ(caption(), startCaption);
+    EXPECT_TRUE(window().isVisible());
+
+    // The window stays usable: a sound input shows its result.
+    setText("Text1", "1");
+    QTest::mouseClick(&button("Command2"), Qt::LeftButton);
+    EXPECT_EQ(caption(), startLine);
+    EXPECT_TRUE(m_box.m_shown.empty());
+}
+
+TEST_F(WindowTest, AnOverflowInTheInnerRadiusIsReportedByTheCheck) {
+    setText("Text1", "1");
+    QTest::keyClicks(&box("Text2"), "e999"); // "0e999" is zero; no box
+    EXPECT_TRUE(m_box.m_shown.empty());
+    setText("Text2", "");
+    QTest::keyClicks(&box("Text2"), "1e999");
+    ASSERT_FALSE(m_box.m_shown.empty());
+    EXPECT_EQ(m_box.m_shown.back().title, runtime::kErrorBoxTitle);
+    EXPECT_EQ(box("Text2").text(), "1e999");
+}
+
+TEST_F(WindowTest, ExitEndsTheLoopWithStatusZero) {
+    setText("Text1", "something typed");
+    EXPECT_EQ(runLoop([this] { QTest::mouseClick(&button("Command1"), Qt::LeftButton); }), 0);
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_TRUE(m_box.m_shown.empty()); // no question asked
+}
+
+TEST_F(WindowTest, EnterOnExitEndsTheLoopToo) {
+    EXPECT_EQ(runLoop([this] {
+                  button("Command1").setFocus();
+                  QTest::keyClick(&button("Command1"), Qt::Key_Return);
+              }),
+              0);
+}
+
+TEST_F(WindowTest, TheCloseBoxEndsTheLoopWithStatusZero) {
+    EXPECT_EQ(runLoop([this] { window().close(); }), 0);
+    EXPECT_TRUE(m_box.m_shown.empty());
+}
+
+TEST_F(WindowTest, ScreenReadersAnnounceTheBoxesByTheirCaptions) {
+    const std::pair<const char*, const char*> names[] = {
+        {"Text1", "Внешний радиус"}, {"Text2", "Внутренний радиус"}, {"Text3", "Угол сектора"}};
+    for (const auto& [control, name] : names) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&this->control(control));
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->text(QAccessible::Name), name) << control;
+    }
+    QTest::mouseClick(&button("Command2"), Qt::LeftButton);
+    QAccessibleInterface* result = QAccessible::queryAccessibleInterface(&label("Label4"));
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->text(QAccessible::Name), startLine);
+}
+
+} // namespace
+} // namespace ringcalc::testing
