@@ -26,6 +26,12 @@ fuzz: deps
 	./build/fuzz/fuzz/fuzz_read_number -max_total_time=60
 	./build/fuzz/fuzz/fuzz_show_result -max_total_time=60
 
+package: deps
+	cmake --preset release
+	cmake --build --preset release
+	cd build/release && cpack
+	@ls build/release/ringcalc_*.deb
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 

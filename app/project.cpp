@@ -3,6 +3,7 @@
 #include "core/radius_check.h"
 #include "core/ring_sector.h"
 #include "ui/form1.h"
+#include "version.h"
 
 namespace ringcalc::app {
 
@@ -26,6 +27,10 @@ runtime::ProjectDescriptor projectDescriptor() {
              }},
             {"Command1", Event::Click, [](Form&, MessageBoxService&) { runtime::end(); }},
         },
+        "ringcalc",
+        kVersionText,
+        kAppId,
+        {":/ringcalc/icons/ringcalc-16.png", ":/ringcalc/icons/ringcalc-32.png"},
     };
 }
 

@@ -2,6 +2,8 @@
 
 #include "runtime/runtime_error.h"
 
+#include "runtime/qt_text.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,10 +15,6 @@
 
 namespace ringcalc::runtime {
 namespace {
-
-[[nodiscard]] QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 [[nodiscard]] QColor qColour(Colour colour) {
     return {static_cast<int>(colour & 0xFFU), static_cast<int>((colour >> 8U) & 0xFFU),

@@ -3,8 +3,11 @@
 #include "runtime/qt_message_box.h"
 #include "runtime/runtime_error.h"
 
+#include "runtime/qt_text.h"
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QIcon>
 #include <QLineEdit>
 
 #include <cstdlib>
@@ -13,6 +16,14 @@ namespace ringcalc::runtime {
 
 Program::Program(const ProjectDescriptor& project, MessageBoxService& messageBox)
     : m_messageBox(messageBox), m_form(std::make_unique<Form>(*project.startWindow)) {
+    QCoreApplication::setApplicationName(qText(project.applicationName));
+    QCoreApplication::setApplicationVersion(qText(project.applicationVersion));
+    QGuiApplication::setDesktopFileName(qText(project.desktopFileName));
+    QIcon icon;
+    for (const auto file : project.iconFiles) {
+        icon.addFile(qText(file));
+    }
+    m_form->window().setWindowIcon(icon);
     for (const auto& binding : project.bindings) {
         QWidget& control = m_form->control(binding.control);
         const auto call = [this, action = binding.action] { dispatch(action, *m_form, m_messageBox); };

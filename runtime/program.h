@@ -23,10 +23,14 @@ struct EventBinding {
     Action action;
 };
 
-/// What the runtime starts: the start window and the bindings of its events.
+/// What the runtime starts: the start window, the bindings of its events, and how the desktop names it.
 struct ProjectDescriptor {
     const WindowDescription* startWindow = nullptr;
     std::vector<EventBinding> bindings;
+    std::string_view applicationName;        ///< such as "ringcalc"
+    std::string_view applicationVersion;     ///< such as "1.00"
+    std::string_view desktopFileName;        ///< the .desktop entry's name without ".desktop"
+    std::vector<std::string_view> iconFiles; ///< the window's icon, one file per size (Qt resource paths)
 };
 
 /// The running program: the start window built, its events bound through dispatch, shown with the focus

@@ -1,5 +1,7 @@
 #include "runtime/qt_message_box.h"
 
+#include "runtime/qt_text.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -9,10 +11,6 @@
 
 namespace ringcalc::runtime {
 namespace {
-
-[[nodiscard]] QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 [[nodiscard]] QMessageBox::Icon iconOf(int style) {
     switch (style & 0x70) {

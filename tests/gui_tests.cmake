@@ -10,3 +10,7 @@ find_program(XVFB_RUN xvfb-run REQUIRED)
 add_test(NAME real_window COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24"
                                   ${CMAKE_CURRENT_SOURCE_DIR}/real_window_test.sh $<TARGET_FILE:ringcalc>)
 set_tests_properties(real_window PROPERTIES TIMEOUT 60 ENVIRONMENT "QT_QPA_PLATFORM=xcb")
+
+# The icon group, the version record, and what cmake --install puts on the desktop.
+add_test(NAME packaging COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/packaging_test.sh ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
+set_tests_properties(packaging PROPERTIES TIMEOUT 120)

@@ -260,5 +260,13 @@ TEST_F(WindowTest, ScreenReadersAnnounceTheBoxesByTheirCaptions) {
     EXPECT_EQ(result->text(QAccessible::Name), startLine);
 }
 
+TEST_F(WindowTest, CarriesTheVersionAndTheIcon) {
+    EXPECT_EQ(QCoreApplication::applicationVersion(), "1.00");
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "org.ringcalc.RingCalc");
+    const QList<QSize> sizes = window().windowIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+    EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+}
+
 } // namespace
 } // namespace ringcalc::testing

@@ -1,0 +1,76 @@
+// first_map: starts a program and reports how long it took to map its first top-level window, and its
+// resident memory some time later.
+// Usage: first_map SETTLE_MS PROGRAM [ARGS...]   (DISPLAY names the X server, which needs no window manager)
+// Prints one line: "<milliseconds from exec to the first map> <resident kB after SETTLE_MS>".
+#include <X11/Xlib.h>
+
+#include <signal.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+static double now_ms(void) {
+    struct timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return (double)t.tv_sec * 1e3 + (double)t.tv_nsec / 1e6;
+}
+
+static long resident_kb(pid_t pid) {
+    char path[64];
+    snprintf(path, sizeof path, "/proc/%d/status", (int)pid);
+    FILE* f = fopen(path, "r");
+    if (!f) {
+        return -1;
+    }
+    char line[256];
+    long kb = -1;
+    while (fgets(line, sizeof line, f)) {
+        if (strncmp(line, "VmRSS:", 6) == 0) {
+            kb = strtol(line + 6, NULL, 10);
+            break;
+        }
+    }
+    fclose(f);
+    return kb;
+}
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        fprintf(stderr, "usage: first_map SETTLE_MS PROGRAM [ARGS...]\n");
+        return 2;
+    }
+    const long settle = strtol(argv[1], NULL, 10);
+    Display* display = XOpenDisplay(NULL);
+    if (!display) {
+        fprintf(stderr, "first_map: cannot open the display\n");
+        return 2;
+    }
+    // Without a window manager a top-level window is a child of the root: its map is a root substructure event.
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    XSync(display, False);
+
+    const double start = now_ms();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execvp(argv[2], argv + 2);
+        _exit(127);
+    }
+    double mapped = -1;
+    while (mapped < 0) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type == MapNotify && event.xmap.event == DefaultRootWindow(display)) {
+            mapped = now_ms() - start;
+        }
+    }
+    usleep((useconds_t)(settle * 1000));
+    const long kb = resident_kb(pid);
+    kill(pid, SIGTERM);
+    waitpid(pid, NULL, 0);
+    printf("%.2f %ld\n", mapped, kb);
+    XCloseDisplay(display);
+    return 0;
+}

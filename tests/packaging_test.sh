@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The icon group, the version record and the installed desktop files.
+# Usage: packaging_test.sh SOURCE_DIR BUILD_DIR
+set -euo pipefail
+source_dir=$1
+build_dir=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+# Exactly three images: 32x32 in 2 colours, 32x32 in 16, 16x16 in 16.
+ico=$source_dir/packaging/icons/ringcalc.ico
+expected="--icon --index=1 --width=32 --height=32 --bit-depth=1 --palette-size=2
+--icon --index=2 --width=32 --height=32 --bit-depth=4 --palette-size=16
+--icon --index=3 --width=16 --height=16 --bit-depth=4 --palette-size=16"
+[[ $(icotool -l "$ico") == "$expected" ]] || fail "icon images: $(icotool -l "$ico")"
+
+# The committed pictures are what the script draws.
+python3 "$source_dir/packaging/icons/make_icons.py" "$work"
+for f in ringcalc.ico ringcalc-16.png ringcalc-32.png ringcalc.svg; do
+    cmp -s "$work/$f" "$source_dir/packaging/icons/$f" || fail "$f differs from what make_icons.py draws"
+done
+
+# The resource script compiles, and its version record says 1.0.0.0 and "1.00" for language 0x0409/0x04B0.
+x86_64-w64-mingw32-windres --preprocessor=cpp -i "$build_dir/app/ringcalc.rc" -O res -o "$work/ringcalc.res"
+x86_64-w64-mingw32-windres -i "$work/ringcalc.res" -O rc -o "$work/decompiled.rc"
+grep -q 'FILEVERSION 1, 0, 0, 0' "$work/decompiled.rc" || fail "file version"
+grep -q 'PRODUCTVERSION 1, 0, 0, 0' "$work/decompiled.rc" || fail "product version"
+grep -q 'VALUE "FileVersion", "1.00"' "$work/decompiled.rc" || fail "FileVersion string"
+grep -q 'VALUE "ProductVersion", "1.00"' "$work/decompiled.rc" || fail "ProductVersion string"
+grep -q 'BLOCK "040904B0"' "$work/decompiled.rc" || fail "string table language"
+grep -q 'VALUE "Translation", 0x409, 1200' "$work/decompiled.rc" || fail "translation"
+grep -q 'FILETYPE 0x1' "$work/decompiled.rc" || fail "file type"
+[[ $(grep -c 'RT_ICON' "$work/decompiled.rc") == 3 ]] || fail "three icon images"
+
+# What cmake --install puts on the desktop validates.
+DESTDIR=$work/root cmake --install "$build_dir" --prefix /usr >/dev/null
+root=$work/root/usr
+[[ -x $root/bin/ringcalc ]] || fail "no bin/ringcalc"
+desktop-file-validate "$root/share/applications/org.ringcalc.RingCalc.desktop"
+appstreamcli validate --no-net "$root/share/metainfo/org.ringcalc.RingCalc.metainfo.xml" >/dev/null
+for size in 16 32; do
+    file "$root/share/icons/hicolor/${size}x${size}/apps/org.ringcalc.RingCalc.png" | grep -q "$size x $size" ||
+        fail "${size}x${size} icon"
+done
+grep -q '<svg' "$root/share/icons/hicolor/scalable/apps/org.ringcalc.RingCalc.svg" || fail "scalable icon"
+grep -q 'release version="1.00"' "$root/share/metainfo/org.ringcalc.RingCalc.metainfo.xml" || fail "release"
+echo "PASS: icon group, version record and desktop files"
