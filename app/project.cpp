@@ -30,7 +30,7 @@ runtime::ProjectDescriptor projectDescriptor() {
         "ringcalc",
         kVersionText,
         kAppId,
-        {":/ringcalc/icons/ringcalc-16.png", ":/ringcalc/icons/ringcalc-32.png"},
+        {":/ringcalc/icons/ringcalc-16.rgba", ":/ringcalc/icons/ringcalc-32.rgba"},
     };
 }
 

@@ -7,12 +7,35 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
+#include <QImage>
 #include <QLineEdit>
+#include <QPixmap>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace ringcalc::runtime {
+namespace {
+
+// A square image stored as bare RGBA bytes. Any encoded format would make Qt load and ask every image
+// format plugin it has whether it reads the file before its own decoder is tried.
+[[nodiscard]] QImage squareImage(const QString& file) {
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray bytes = in.readAll();
+    const auto side = static_cast<int>(std::lround(std::sqrt(static_cast<double>(bytes.size()) / 4)));
+    if (side == 0 || static_cast<qsizetype>(side) * side * 4 != bytes.size()) {
+        return {};
+    }
+    return QImage(reinterpret_cast<const uchar*>(bytes.constData()), side, side, side * 4, QImage::Format_RGBA8888)
+        .copy();
+}
+
+} // namespace
 
 Program::Program(const ProjectDescriptor& project, MessageBoxService& messageBox)
     : m_messageBox(messageBox), m_form(std::make_unique<Form>(*project.startWindow)) {
@@ -21,7 +44,9 @@ Program::Program(const ProjectDescriptor& project, MessageBoxService& messageBox
     QGuiApplication::setDesktopFileName(qText(project.desktopFileName));
     QIcon icon;
     for (const auto file : project.iconFiles) {
-        icon.addFile(qText(file));
+        if (const QImage image = squareImage(qText(file)); !image.isNull()) {
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
     }
     m_form->window().setWindowIcon(icon);
     for (const auto& binding : project.bindings) {

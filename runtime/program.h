@@ -30,7 +30,7 @@ struct ProjectDescriptor {
     std::string_view applicationName;        ///< such as "ringcalc"
     std::string_view applicationVersion;     ///< such as "1.00"
     std::string_view desktopFileName;        ///< the .desktop entry's name without ".desktop"
-    std::vector<std::string_view> iconFiles; ///< the window's icon, one file per size (Qt resource paths)
+    std::vector<std::string_view> iconFiles; ///< the window's icon: square images of bare RGBA bytes, one per size
 };
 
 /// The running program: the start window built, its events bound through dispatch, shown with the focus

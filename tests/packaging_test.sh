@@ -17,7 +17,7 @@ expected="--icon --index=1 --width=32 --height=32 --bit-depth=1 --palette-size=2
 
 # The committed pictures are what the script draws.
 python3 "$source_dir/packaging/icons/make_icons.py" "$work"
-for f in ringcalc.ico ringcalc-16.png ringcalc-32.png ringcalc.svg; do
+for f in ringcalc.ico ringcalc-16.png ringcalc-32.png ringcalc.svg ringcalc-16.rgba ringcalc-32.rgba; do
     cmp -s "$work/$f" "$source_dir/packaging/icons/$f" || fail "$f differs from what make_icons.py draws"
 done
 

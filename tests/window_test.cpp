@@ -260,6 +260,38 @@ TEST_F(WindowTest, ScreenReadersAnnounceTheBoxesByTheirCaptions) {
     EXPECT_EQ(result->text(QAccessible::Name), startLine);
 }
 
+TEST_F(WindowTest, AMegabytePasteIntoTheInnerRadiusRunsOneQuickCheck) {
+    setText("Text1", "1");
+    QLineEdit& inner = box("Text2");
+    inner.setFocus();
+    inner.selectAll();
+    const QString megabyte(1'000'000, QLatin1Char('7'));
+    QGuiApplication::clipboard()->setText(megabyte);
+    QElapsedTimer timer;
+    timer.start();
+    QTest::keyClick(&inner, Qt::Key_V, Qt::ControlModifier);
+    const qint64 elapsed = timer.elapsed();
+    EXPECT_EQ(inner.text().size(), megabyte.size()); // nothing is cut short
+    // A million sevens is beyond a double: the one check reports the overflow, once.
+    ASSERT_EQ(m_box.m_shown.size(), 1U);
+    EXPECT_EQ(m_box.m_shown[0].title, runtime::kErrorBoxTitle);
+    // Generous: only a cost that grows with the square of the length would come near it.
+    EXPECT_LE(elapsed, 5000) << "ms for the paste and its check";
+}
+
+TEST_F(WindowTest, AMegabyteOfDigitsAsTheOuterRadiusReportsOverflowAndLosesNothing) {
+    const QString megabyte(1'000'000, QLatin1Char('9'));
+    setText("Text1", megabyte);
+    QElapsedTimer timer;
+    timer.start();
+    QTest::mouseClick(&button("Command2"), Qt::LeftButton);
+    EXPECT_LE(timer.elapsed(), 5000) << "ms for the result";
+    ASSERT_EQ(m_box.m_shown.size(), 1U);
+    EXPECT_EQ(m_box.m_shown[0].prompt, "Переполнение: число слишком велико");
+    EXPECT_EQ(box("Text1").text(), megabyte);
+    EXPECT_EQ(caption(), startCaption);
+}
+
 TEST_F(WindowTest, CarriesTheVersionAndTheIcon) {
     EXPECT_EQ(QCoreApplication::applicationVersion(), "1.00");
     EXPECT_EQ(QGuiApplication::desktopFileName(), "org.ringcalc.RingCalc");

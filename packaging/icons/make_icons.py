@@ -6,6 +6,8 @@ Writes, beside this script (or into the folder given as its one argument):
   ringcalc-16.png   16x16 RGBA, for the desktop's icon theme and the window
   ringcalc-32.png   32x32 RGBA
   ringcalc.svg      the scalable picture
+  ringcalc-16.rgba  the 16x16 image as bare RGBA bytes, row by row, for the window's icon: the program
+  ringcalc-32.rgba  builds its icon from these without an image decoder
 
 The picture is described once, by the shape() function on the unit square; every image samples it.
 Output is deterministic: running the script again gives the same bytes.
@@ -105,12 +107,11 @@ def ico(images):
     return out + b''.join(blobs)
 
 
-def png(size):
-    """An RGBA PNG, each pixel's colour and coverage from 8 x 8 samples."""
+def rgba(size):
+    """Bare RGBA bytes, row by row, each pixel's colour and coverage from 8 x 8 samples."""
     n = 8
     raw = bytearray()
     for row in range(size):
-        raw.append(0)
         for col in range(size):
             hits = [shape((col + (i + 0.5) / n) / size, (row + (j + 0.5) / n) / size)
                     for j in range(n) for i in range(n)]
@@ -120,6 +121,16 @@ def png(size):
                 continue
             r, g, b = (round(sum(c[k] for c in inked) / len(inked)) for k in range(3))
             raw += bytes((r, g, b, round(255 * len(inked) / len(hits))))
+    return bytes(raw)
+
+
+def png(size):
+    """An RGBA PNG of the same pixels."""
+    pixels = rgba(size)
+    raw = bytearray()
+    for row in range(size):
+        raw.append(0)  # no filter
+        raw += pixels[row * size * 4:(row + 1) * size * 4]
 
     def chunk(kind, data):
         return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
@@ -158,6 +169,8 @@ def main():
         'ringcalc-16.png': png(16),
         'ringcalc-32.png': png(32),
         'ringcalc.svg': svg().encode(),
+        'ringcalc-16.rgba': rgba(16),
+        'ringcalc-32.rgba': rgba(32),
     }
     folder = sys.argv[1] if len(sys.argv) > 1 else HERE
     for name, data in outputs.items():

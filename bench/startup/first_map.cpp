@@ -5,31 +5,32 @@
 #include <X11/Xlib.h>
 
 #include <signal.h>
-#include <stdio.h>
-#include <stdlib.h>
-#include <string.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
-static double now_ms(void) {
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+static double now_ms() {
     struct timespec t;
     clock_gettime(CLOCK_MONOTONIC, &t);
-    return (double)t.tv_sec * 1e3 + (double)t.tv_nsec / 1e6;
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
 static long resident_kb(pid_t pid) {
     char path[64];
-    snprintf(path, sizeof path, "/proc/%d/status", (int)pid);
+    snprintf(path, sizeof path, "/proc/%d/status", static_cast<int>(pid));
     FILE* f = fopen(path, "r");
-    if (!f) {
+    if (f == nullptr) {
         return -1;
     }
     char line[256];
     long kb = -1;
     while (fgets(line, sizeof line, f)) {
         if (strncmp(line, "VmRSS:", 6) == 0) {
-            kb = strtol(line + 6, NULL, 10);
+            kb = std::strtol(line + 6, nullptr, 10);
             break;
         }
     }
@@ -42,15 +43,16 @@ int main(int argc, char** argv) {
         fprintf(stderr, "usage: first_map SETTLE_MS PROGRAM [ARGS...]\n");
         return 2;
     }
-    const long settle = strtol(argv[1], NULL, 10);
-    Display* display = XOpenDisplay(NULL);
-    if (!display) {
+    const long settle = std::strtol(argv[1], nullptr, 10);
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
         fprintf(stderr, "first_map: cannot open the display\n");
         return 2;
     }
     // Without a window manager a top-level window is a child of the root: its map is a root substructure event.
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
     XSync(display, False);
+    std::fflush(nullptr);
 
     const double start = now_ms();
     const pid_t pid = fork();
@@ -66,10 +68,10 @@ int main(int argc, char** argv) {
             mapped = now_ms() - start;
         }
     }
-    usleep((useconds_t)(settle * 1000));
+    usleep(static_cast<useconds_t>(settle * 1000));
     const long kb = resident_kb(pid);
     kill(pid, SIGTERM);
-    waitpid(pid, NULL, 0);
+    waitpid(pid, nullptr, 0);
     printf("%.2f %ld\n", mapped, kb);
     XCloseDisplay(display);
     return 0;

@@ -1,0 +1,102 @@
+#include "app/project.h"
+#include "core/radius_check.h"
+#include "runtime/message_box.h"
+#include "runtime/program.h"
+#include "ui/form1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+
+#include <string_view>
+
+namespace {
+
+class CountingMessageBox final : public ringcalc::runtime::MessageBoxService {
+public:
+    int show(std::string_view, int, std::string_view) override {
+        ++m_count;
+        return ringcalc::runtime::kResultOk;
+    }
+    int m_count = 0;
+};
+
+// The real window on the offscreen platform, as the window suites build it.
+struct Window {
+    CountingMessageBox box;
+    ringcalc::runtime::ProjectDescriptor project = ringcalc::app::projectDescriptor();
+    ringcalc::runtime::Program program{project, box};
+
+    QLineEdit& edit(const char* name) const { return dynamic_cast<QLineEdit&>(program.form().control(name)); }
+};
+
+// A megabyte pasted over the inner radius: the text box takes it, and one radius check reads it.
+void megabytePasteIntoInnerRadius(benchmark::State& state) {
+    Window window;
+    const QString megabytes[] = {QString(1'000'000, QLatin1Char('7')), QString(1'000'000, QLatin1Char('8'))};
+    int i = 0;
+    for (auto _ : state) {
+        window.edit("Text2").setText(megabytes[i++ % 2]);
+    }
+    state.counters["checks"] = window.box.m_count;
+}
+BENCHMARK(megabytePasteIntoInnerRadius)->Unit(benchmark::kMillisecond);
+
+// The peer: the same megabyte put into a plain text box that has no check bound to it.
+void megabyteIntoUncheckedBox(benchmark::State& state) {
+    Window window;
+    const QString megabytes[] = {QString(1'000'000, QLatin1Char('7')), QString(1'000'000, QLatin1Char('8'))};
+    int i = 0;
+    for (auto _ : state) {
+        window.edit("Text3").setText(megabytes[i++ % 2]);
+    }
+}
+BENCHMARK(megabyteIntoUncheckedBox)->Unit(benchmark::kMillisecond);
+
+// The radius check alone, on a megabyte already in the inner radius box: the two texts read and compared.
+void megabyteRadiusCheck(benchmark::State& state) {
+    Window window;
+    window.edit("Text2").setText(QString(999'999, QLatin1Char('3')).prepend(QLatin1Char('.')));
+    const ringcalc::ui::Form1View view(window.program.form());
+    for (auto _ : state) {
+        ringcalc::CheckRadii(view, window.box);
+    }
+}
+BENCHMARK(megabyteRadiusCheck)->Unit(benchmark::kMillisecond);
+
+// "Вывод данных" with a megabyte of digits as the outer radius: read, overflow, reported.
+void megabyteOuterRadiusResult(benchmark::State& state) {
+    Window window;
+    window.edit("Text1").setText(QString(1'000'000, QLatin1Char('9')));
+    auto& button = dynamic_cast<QAbstractButton&>(window.program.form().control("Command2"));
+    for (auto _ : state) {
+        button.click();
+    }
+    state.counters["reports"] = window.box.m_count;
+}
+BENCHMARK(megabyteOuterRadiusResult)->Unit(benchmark::kMillisecond);
+
+// A click with the start texts, for comparison.
+void startTextsResult(benchmark::State& state) {
+    Window window;
+    auto& button = dynamic_cast<QAbstractButton&>(window.program.form().control("Command2"));
+    for (auto _ : state) {
+        button.click();
+    }
+}
+BENCHMARK(startTextsResult)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
