@@ -15,6 +15,7 @@
 
 #include <new>
 #include <stdexcept>
+#include <utility>
 
 namespace ringcalc::testing {
 namespace {
@@ -27,32 +28,46 @@ struct SeenBox {
     bool modal = false;
 };
 
-// Shows a box through the desktop's message box and closes it from a timer, by clicking the button whose
-// text is pressText (the first button when empty), recording what the box showed.
-int showAndClose(int style, SeenBox& seen, const QString& pressText = {}) {
-    bool closed = false;
-    QTimer closer;
-    closer.setInterval(10);
-    QObject::connect(&closer, &QTimer::timeout, [&] {
+// Watches for the next modal message box, records what it shows and closes it by clicking the button whose
+// text is pressText (the first button when empty). It polls, so it finds the box however slowly it comes up.
+class BoxCloser {
+public:
+    explicit BoxCloser(QString pressText = {}) : m_pressText(std::move(pressText)) {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { closeIfShown(); });
+        m_timer.start(10);
+    }
+
+    SeenBox m_seen;
+    bool m_closed = false;
+
+private:
+    void closeIfShown() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
+        if (box == nullptr || m_closed) {
             return;
         }
-        seen = {box->windowTitle(), box->text(), box->icon(), {}, box->isModal()};
+        m_seen = {box->windowTitle(), box->text(), box->icon(), {}, box->isModal()};
         QAbstractButton* press = box->buttons().front();
         for (QAbstractButton* b : box->buttons()) {
-            seen.buttons << b->text().remove('&');
-            if (b->text().remove('&') == pressText) {
+            m_seen.buttons << b->text().remove('&');
+            if (b->text().remove('&') == m_pressText) {
                 press = b;
             }
         }
-        closed = true;
+        m_closed = true;
         press->click();
-    });
-    closer.start();
+    }
+
+    QString m_pressText;
+    QTimer m_timer;
+};
+
+int showAndClose(int style, SeenBox& seen, const QString& pressText = {}) {
+    BoxCloser closer(pressText);
     runtime::QtMessageBox messageBox;
     const int result = messageBox.show("первая\rвторая", style, "Заголовок");
-    EXPECT_TRUE(closed);
+    EXPECT_TRUE(closer.m_closed);
+    seen = closer.m_seen;
     return result;
 }
 
@@ -79,22 +94,14 @@ TEST(QtMessageBox, OtherStylesPickTheirIconAndButtons) {
 }
 
 TEST(QtMessageBox, TheRadiusWarningShowsAsTwoLines) {
-    SeenBox seen;
-    bool closed = false;
-    QTimer::singleShot(50, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        seen = {box->windowTitle(), box->text(), box->icon(), {}, true};
-        closed = true;
-        box->buttons().front()->click();
-    });
+    const BoxCloser closer;
     FakeForm form("1", "2", "360");
     runtime::QtMessageBox messageBox;
     CheckRadii(form, messageBox);
-    ASSERT_TRUE(closed);
-    EXPECT_EQ(seen.text, "Внутренний радиус больше внешнего, \nрезультат вычислений будет неверен");
-    EXPECT_EQ(seen.title, "Внимание!!!");
-    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+    ASSERT_TRUE(closer.m_closed);
+    EXPECT_EQ(closer.m_seen.text, "Внутренний радиус больше внешнего, \nрезультат вычислений будет неверен");
+    EXPECT_EQ(closer.m_seen.title, "Внимание!!!");
+    EXPECT_EQ(closer.m_seen.icon, QMessageBox::Critical);
 }
 
 // A message box that fails as the desktop's might when memory runs out.

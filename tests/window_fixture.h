@@ -13,6 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#if __has_include(<valgrind/valgrind.h>)
+#include <valgrind/valgrind.h>
+#endif
+
 #include <functional>
 #include <memory>
 
@@ -51,9 +55,23 @@ protected:
     /// Runs the message loop until the program ends, with step posted to run inside it; returns the loop's
     /// exit status, or -1 when the program had not ended within five seconds.
     static int runLoop(const std::function<void()>& step) {
+        // The guard dies with this call, so it cannot end some later test's loop.
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+        guard.start(5000);
         QTimer::singleShot(0, step);
-        QTimer::singleShot(5000, [] { QCoreApplication::exit(-1); });
         return QCoreApplication::exec();
+    }
+
+    /// A time bound in milliseconds, widened under valgrind, which runs the program some fifty times slower.
+    [[nodiscard]] static qint64 timeBound(qint64 milliseconds) {
+#ifdef RUNNING_ON_VALGRIND
+        if (RUNNING_ON_VALGRIND) {
+            return milliseconds * 50;
+        }
+#endif
+        return milliseconds;
     }
 
     runtime::ProjectDescriptor m_project = app::projectDescriptor();
