@@ -31,7 +31,8 @@ namespace {
     if (side == 0 || static_cast<qsizetype>(side) * side * 4 != bytes.size()) {
         return {};
     }
-    return QImage(reinterpret_cast<const uchar*>(bytes.constData()), side, side, side * 4, QImage::Format_RGBA8888)
+    const qsizetype bytesPerLine = static_cast<qsizetype>(side) * 4;
+    return QImage(reinterpret_cast<const uchar*>(bytes.constData()), side, side, bytesPerLine, QImage::Format_RGBA8888)
         .copy();
 }
 

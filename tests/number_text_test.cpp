@@ -61,7 +61,7 @@ TEST(NumberText, AgreesWithTheCLibraryOnAMillionRandomBitPatterns) {
     std::mt19937_64 random(20261208);
     int mismatches = 0;
     for (int i = 0; i < 1'000'000; ++i) {
-        const double value = std::bit_cast<double>(random());
+        const auto value = std::bit_cast<double>(random());
         const std::string expected = value == 0.0 ? "0" : printfText(value);
         const std::string actual = NumberText(value);
         if (actual != expected && ++mismatches <= 10) {

@@ -4,7 +4,7 @@
 // Prints one line: "<milliseconds from exec to the first map> <resident kB after SETTLE_MS>".
 #include <X11/Xlib.h>
 
-#include <signal.h>
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
