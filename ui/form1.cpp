@@ -3,7 +3,6 @@
 namespace ringcalc::ui {
 
 using runtime::BorderStyle;
-using runtime::ControlDescription;
 using runtime::ControlKind;
 using runtime::TextAlignment;
 using runtime::WindowDescription;
@@ -13,89 +12,109 @@ namespace {
 constexpr runtime::Colour blue = 0x00FF0000;
 constexpr runtime::Colour red = 0x000000FF;
 
-[[nodiscard]] ControlDescription textBox(std::string_view name, std::string_view text, int left, int tabIndex) {
-    ControlDescription d;
-    d.kind = ControlKind::TextBox;
-    d.name = name;
-    d.caption = text;
-    d.left = left;
-    d.top = 120;
-    d.width = 1815;
-    d.height = 375;
-    d.tabIndex = tabIndex;
-    return d;
-}
-
-[[nodiscard]] ControlDescription button(std::string_view name, std::string_view caption, int left, int width,
-                                        int tabIndex) {
-    ControlDescription d;
-    d.kind = ControlKind::Button;
-    d.name = name;
-    d.caption = caption;
-    d.left = left;
-    d.top = 120;
-    d.width = width;
-    d.height = 855;
-    d.tabIndex = tabIndex;
-    return d;
-}
-
-// The blue caption under a text box, as wide as the box, naming it.
-[[nodiscard]] ControlDescription boxCaption(std::string_view name, std::string_view caption, int left, int tabIndex,
-                                            std::string_view names) {
-    ControlDescription d;
-    d.kind = ControlKind::Label;
-    d.name = name;
-    d.caption = caption;
-    d.left = left;
-    d.top = 600;
-    d.width = 1815;
-    d.height = 255;
-    d.tabIndex = tabIndex;
-    d.hasForeColour = true;
-    d.foreColour = blue;
-    d.alignment = TextAlignment::Center;
-    d.names = names;
-    return d;
-}
-
-[[nodiscard]] ControlDescription resultLabel() {
-    ControlDescription d;
-    d.kind = ControlKind::Label;
-    d.name = "Label4";
-    d.caption = "Результат вычислений";
-    d.left = 60;
-    d.top = 1080;
-    d.width = 1800; // the fit of the start caption at 96 dpi; the label fits itself to its caption
-    d.height = 255;
-    d.tabIndex = 7;
-    d.hasForeColour = true;
-    d.foreColour = red;
-    d.border = BorderStyle::FixedSingle;
-    d.autoSize = true;
-    return d;
-}
-
 } // namespace
 
+// Places and sizes in twips; each caption label stands under the box it names, as wide as it.
 const WindowDescription& form1Description() {
+    // clang-format off: one control a row, as a table
     static const WindowDescription description{
         "Form1",
         "Form1",
         10980,
         1410,
         {
-            textBox("Text1", "1", 60, 1),
-            textBox("Text2", "0", 1980, 2),
-            textBox("Text3", "360", 3900, 3),
-            button("Command2", "Вывод данных", 5820, 3495, 0),
-            button("Command1", "Exit", 9480, 1395, 8),
-            boxCaption("Label1", "Внешний радиус", 60, 4, "Text1"),
-            boxCaption("Label2", "Внутренний радиус", 1980, 5, "Text2"),
-            boxCaption("Label3", "Угол сектора", 3900, 6, "Text3"),
-            resultLabel(),
+            {.kind = ControlKind::TextBox,
+             .name = "Text1",
+             .caption = "1",
+             .left = 60,
+             .top = 120,
+             .width = 1815,
+             .height = 375,
+             .tabIndex = 1},
+            {.kind = ControlKind::TextBox,
+             .name = "Text2",
+             .caption = "0",
+             .left = 1980,
+             .top = 120,
+             .width = 1815,
+             .height = 375,
+             .tabIndex = 2},
+            {.kind = ControlKind::TextBox,
+             .name = "Text3",
+             .caption = "360",
+             .left = 3900,
+             .top = 120,
+             .width = 1815,
+             .height = 375,
+             .tabIndex = 3},
+            {.kind = ControlKind::Button,
+             .name = "Command2",
+             .caption = "Вывод данных",
+             .left = 5820,
+             .top = 120,
+             .width = 3495,
+             .height = 855,
+             .tabIndex = 0},
+            {.kind = ControlKind::Button,
+             .name = "Command1",
+             .caption = "Exit",
+             .left = 9480,
+             .top = 120,
+             .width = 1395,
+             .height = 855,
+             .tabIndex = 8},
+            {.kind = ControlKind::Label,
+             .name = "Label1",
+             .caption = "Внешний радиус",
+             .left = 60,
+             .top = 600,
+             .width = 1815,
+             .height = 255,
+             .tabIndex = 4,
+             .hasForeColour = true,
+             .foreColour = blue,
+             .alignment = TextAlignment::Center,
+             .names = "Text1"},
+            {.kind = ControlKind::Label,
+             .name = "Label2",
+             .caption = "Внутренний радиус",
+             .left = 1980,
+             .top = 600,
+             .width = 1815,
+             .height = 255,
+             .tabIndex = 5,
+             .hasForeColour = true,
+             .foreColour = blue,
+             .alignment = TextAlignment::Center,
+             .names = "Text2"},
+            {.kind = ControlKind::Label,
+             .name = "Label3",
+             .caption = "Угол сектора",
+             .left = 3900,
+             .top = 600,
+             .width = 1815,
+             .height = 255,
+             .tabIndex = 6,
+             .hasForeColour = true,
+             .foreColour = blue,
+             .alignment = TextAlignment::Center,
+             .names = "Text3"},
+            // Its size is the fit of the start caption at 96 dpi; the label fits itself to every caption.
+            {.kind = ControlKind::Label,
+             .name = "Label4",
+             .caption = "Результат вычислений",
+             .left = 60,
+             .top = 1080,
+             .width = 1800,
+             .height = 255,
+             .tabIndex = 7,
+             .hasForeColour = true,
+             .foreColour = red,
+             .border = BorderStyle::FixedSingle,
+             .autoSize = true},
         },
     };
+    // clang-format on
     return description;
 }
 
