@@ -82,7 +82,11 @@ Form::Form(const WindowDescription& description) : m_window(std::make_unique<QWi
     }
     for (const auto& d : description.controls) {
         if (!d.names.empty()) {
-            static_cast<QLabel&>(control(d.name)).setBuddy(&control(d.names));
+            auto* label = qobject_cast<QLabel*>(&control(d.name));
+            if (label == nullptr) {
+                throw RuntimeError(ErrorKind::InvalidArgument); // only a label names another control
+            }
+            label->setBuddy(&control(d.names));
         }
     }
     std::stable_sort(focusOrder.begin(), focusOrder.end(),

@@ -15,7 +15,7 @@ namespace ringcalc::runtime {
 class Form {
 public:
     /// Builds the window and its controls, hidden. Raises RuntimeError(InvalidArgument) for a description
-    /// whose label names a control that is not there.
+    /// in which a control that is not a label names another, or a label names a control that is not there.
     explicit Form(const WindowDescription& description);
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
