@@ -1,13 +1,17 @@
 #include "runtime/form.h"
 
+#include "runtime/accessible.h"
 #include "runtime/runtime_error.h"
 
 #include "runtime/qt_text.h"
 
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOption>
 #include <QWidget>
 
 #include <algorithm>
@@ -48,6 +52,10 @@ namespace {
             label->setLineWidth(1);
             label->setIndent(0); // a framed label would otherwise pad its text by half an 'x'
         }
+        if (d.selectable) {
+            label->setTextInteractionFlags(Qt::TextSelectableByMouse); // Qt gives it click focus, never Tab's
+            renewAccessibleInterface(*label);
+        }
         widget = label;
         break;
     }
@@ -60,24 +68,88 @@ namespace {
         widget->setPalette(palette);
     }
     widget->setGeometry(twipsToPixels(d.left), twipsToPixels(d.top), twipsToPixels(d.width), twipsToPixels(d.height));
-    if (d.autoSize) {
-        widget->adjustSize();
-    }
     return widget;
+}
+
+// Where a control of fixed size draws its text, and the text that must fit there on one line; for a text
+// box only the height of a line must fit, as its text scrolls.
+struct TextRoom {
+    QString text;
+    QRectF room;
+};
+
+[[nodiscard]] TextRoom textRoom(QWidget& widget) {
+    QStyle& style = *widget.style();
+    if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        option.rect = edit->rect();
+        option.lineWidth = style.pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+        // A text box keeps one pixel free above and below its line.
+        return {{}, QRectF(style.subElementRect(QStyle::SE_LineEditContents, &option, edit)).adjusted(0, 1, 0, -1)};
+    }
+    if (auto* button = qobject_cast<QPushButton*>(&widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.rect = button->rect();
+        option.text = button->text();
+        return {button->text(), style.subElementRect(QStyle::SE_PushButtonContents, &option, button)};
+    }
+    auto& label = static_cast<QLabel&>(widget);
+    return {label.text(), label.contentsRect()};
+}
+
+[[nodiscard]] bool fitsAll(const QFont& font, const QWidget& window, const std::vector<TextRoom>& rooms) {
+    const QFontMetricsF metrics(font, &window);
+    return std::all_of(rooms.begin(), rooms.end(), [&metrics](const TextRoom& r) {
+        return metrics.height() <= r.room.height() && metrics.horizontalAdvance(r.text) <= r.room.width();
+    });
+}
+
+// The places are fixed in pixels but the desktop's font is not: the system's family at the largest size, no
+// larger than the system's, that fits every room, in half points (or pixels) down to 8 pixels at the
+// screen's font resolution. A family too wide even then keeps that smallest size.
+[[nodiscard]] QFont fittedFont(const QWidget& window, const std::vector<TextRoom>& rooms) {
+    QFont font = window.font();
+    const bool inPoints = font.pointSizeF() > 0;
+    const double smallest = inPoints ? 8.0 * 72.0 / window.logicalDpiY() : 8.0;
+    const double step = inPoints ? 0.5 : 1.0;
+    double size = inPoints ? font.pointSizeF() : font.pixelSize();
+    while (size > smallest && !fitsAll(font, window, rooms)) {
+        size = std::max(size - step, smallest);
+        if (inPoints) {
+            font.setPointSizeF(size);
+        } else {
+            font.setPixelSize(static_cast<int>(size));
+        }
+    }
+    return font;
 }
 
 } // namespace
 
 Form::Form(const WindowDescription& description) : m_window(std::make_unique<QWidget>()) {
+    installAccessibility();
     m_window->setObjectName(qText(description.name));
     m_window->setWindowTitle(qText(description.caption));
     m_window->resize(twipsToPixels(description.clientWidth), twipsToPixels(description.clientHeight));
 
     std::vector<const ControlDescription*> focusOrder;
+    std::vector<TextRoom> rooms;
     for (const auto& d : description.controls) {
-        m_controls.push_back({std::string(d.name), buildControl(d, m_window.get()), d.autoSize});
+        QWidget* widget = buildControl(d, m_window.get());
+        m_controls.push_back({std::string(d.name), widget, d.autoSize});
         if (d.kind != ControlKind::Label) {
             focusOrder.push_back(&d);
+        }
+        if (!d.autoSize) {
+            rooms.push_back(textRoom(*widget));
+        }
+    }
+    m_window->setFont(fittedFont(*m_window, rooms));
+    for (const Control& c : m_controls) {
+        if (c.autoSize) {
+            c.widget->adjustSize(); // fitted to its start caption in the window's font
         }
     }
     for (const auto& d : description.controls) {

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+class QTranslator;
+
 namespace ringcalc::runtime {
 
 /// The events of a control that an action can be bound to.
@@ -31,6 +33,7 @@ struct ProjectDescriptor {
     std::string_view applicationVersion;     ///< such as "1.00"
     std::string_view desktopFileName;        ///< the .desktop entry's name without ".desktop"
     std::vector<std::string_view> iconFiles; ///< the window's icon: square images of bare RGBA bytes, one per size
+    std::string_view toolkitTranslation;     ///< Qt's own texts in the program's language, such as "qtbase_ru"
 };
 
 /// The running program: the start window built, its events bound through dispatch, shown with the focus
@@ -40,17 +43,25 @@ public:
     /// Raises RuntimeError(InvalidArgument) for a binding to a control that is not there or cannot have
     /// that event.
     Program(const ProjectDescriptor& project, MessageBoxService& messageBox);
+    // The controls' connections call back into this object: it stays where it was built.
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+    Program(Program&&) = delete;
+    Program& operator=(Program&&) = delete;
+    ~Program();
 
     /// The start window.
     [[nodiscard]] Form& form() const noexcept { return *m_form; }
 
 private:
     MessageBoxService& m_messageBox;
+    std::unique_ptr<QTranslator> m_translator; // installed while the program runs, when the file was found
     std::unique_ptr<Form> m_form;
 };
 
 /// Starts the program: builds and shows the start window and runs the message loop until the program
-/// ends, then ends the process with the loop's exit status. Never returns.
+/// ends, then ends the process with the loop's exit status. SIGTERM, SIGINT and SIGHUP end the program as
+/// "Exit" does, with status 0. Never returns.
 [[noreturn]] void start(const ProjectDescriptor& project, int argc, char** argv);
 
 /// Ends the program at once: its windows go away and the message loop returns with status 0.

@@ -36,6 +36,7 @@ struct ControlDescription {
     TextAlignment alignment = TextAlignment::Left;
     BorderStyle border = BorderStyle::None;
     bool autoSize = false;  ///< a label that takes the size of its caption whenever the caption is set
+    bool selectable = false; ///< a label whose text the mouse can select and the user copy; it takes no Tab focus
     std::string_view names; ///< for a label: the control it names, announced by screen readers with it
 };
 

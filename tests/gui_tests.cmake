@@ -1,7 +1,7 @@
 # The window suites: the real program built through the runtime on Qt's offscreen platform.
 find_package(Qt6 6.4 REQUIRED COMPONENTS Test)
 
-add_executable(ui_tests ui_main.cpp window_fixture.h window_test.cpp message_box_test.cpp)
+add_executable(ui_tests ui_main.cpp window_fixture.h window_test.cpp message_box_test.cpp desktop_test.cpp)
 target_link_libraries(ui_tests PRIVATE ringcalc_app Qt6::Test GTest::gtest ringcalc_options)
 gtest_discover_tests(ui_tests DISCOVERY_TIMEOUT 60)
 

@@ -111,7 +111,8 @@ const WindowDescription& form1Description() {
              .hasForeColour = true,
              .foreColour = red,
              .border = BorderStyle::FixedSingle,
-             .autoSize = true},
+             .autoSize = true,
+             .selectable = true},
         },
     };
     // clang-format on

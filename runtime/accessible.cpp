@@ -1,0 +1,116 @@
+#include "runtime/accessible.h"
+
+#include <QAccessibleWidget>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace ringcalc::runtime {
+namespace {
+
+// Qt's own interface of a label has no text interface, so a reader could announce the result line but
+// not read it by character or word, nor see what is selected in it.
+class SelectableLabelAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit SelectableLabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) {
+            return static_cast<QAccessibleTextInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    [[nodiscard]] QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name ? label().text() : QAccessibleWidget::text(kind);
+    }
+
+    void selection(int index, int* start, int* end) const override {
+        *start = 0;
+        *end = 0;
+        if (index == 0 && label().hasSelectedText()) {
+            *start = label().selectionStart();
+            *end = *start + static_cast<int>(label().selectedText().size());
+        }
+    }
+    [[nodiscard]] int selectionCount() const override { return label().hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int /*index*/) override { label().setSelection(0, 0); }
+    void setSelection(int /*index*/, int start, int end) override {
+        start = std::clamp(start, 0, characterCount());
+        end = std::clamp(end, start, characterCount());
+        label().setSelection(start, end - start);
+    }
+    [[nodiscard]] int cursorPosition() const override {
+        int start = 0;
+        int end = 0;
+        selection(0, &start, &end);
+        return end;
+    }
+    void setCursorPosition(int position) override { setSelection(0, position, position); }
+    [[nodiscard]] QString text(int start, int end) const override { return label().text().mid(start, end - start); }
+    [[nodiscard]] int characterCount() const override { return static_cast<int>(label().text().size()); }
+    [[nodiscard]] QRect characterRect(int offset) const override {
+        const QString line = label().text();
+        if (offset < 0 || offset >= line.size()) {
+            return {};
+        }
+        const QFontMetrics metrics = label().fontMetrics();
+        const QRect room = label().contentsRect();
+        const QPoint topLeft(room.left() + metrics.horizontalAdvance(line.left(offset)), room.top());
+        const QRect local(topLeft, QSize(metrics.horizontalAdvance(line.at(offset)), metrics.height()));
+        return {label().mapToGlobal(local.topLeft()), local.size()};
+    }
+    [[nodiscard]] int offsetAtPoint(const QPoint& point) const override {
+        for (int offset = 0; offset < characterCount(); ++offset) {
+            if (characterRect(offset).contains(point)) {
+                return offset;
+            }
+        }
+        return -1;
+    }
+    void scrollToSubstring(int /*start*/, int /*end*/) override {}
+    [[nodiscard]] QString attributes(int /*offset*/, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+private:
+    [[nodiscard]] QLabel& label() const { return *static_cast<QLabel*>(widget()); }
+};
+
+QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
+    if (!object->isWidgetType()) {
+        return nullptr;
+    }
+    auto* widget = static_cast<QWidget*>(object);
+    // A plain top-level widget is what Form builds as a window; Qt would announce it as a filler.
+    if (className == QLatin1String("QWidget") && widget->isWindow()) {
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget);
+        label != nullptr && className == QLatin1String("QLabel") &&
+        (label->textInteractionFlags() & Qt::TextSelectableByMouse) != 0) {
+        return new SelectableLabelAccessible(label);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(accessibleFor);
+        return true;
+    }();
+    (void)installed;
+}
+
+void renewAccessibleInterface(QWidget& widget) {
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&widget)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
+}
+
+} // namespace ringcalc::runtime

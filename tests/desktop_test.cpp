@@ -1,0 +1,175 @@
+#include "runtime/runtime_error.h"
+#include "ui/form1.h"
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QMenu>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <type_traits>
+
+namespace ringcalc::testing {
+namespace {
+
+// The buttons' connections call back into the program object, so it must never move.
+static_assert(!std::is_move_constructible_v<runtime::Program> && !std::is_copy_constructible_v<runtime::Program>);
+
+// Where a fixed-size control draws its text: a label inside its frame, a button inside the style's contents
+// rectangle; a text box's line must fit in its contents less a pixel above and below.
+bool fits(const QFont& font, QWidget& control) {
+    const QFontMetricsF metrics(font, control.window());
+    QStyle& style = *control.style();
+    if (auto* edit = qobject_cast<QLineEdit*>(&control)) {
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        option.lineWidth = style.pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+        return metrics.height() + 2 <= style.subElementRect(QStyle::SE_LineEditContents, &option, edit).height();
+    }
+    if (auto* button = qobject_cast<QPushButton*>(&control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect room = style.subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        return metrics.horizontalAdvance(button->text()) <= room.width() && metrics.height() <= room.height();
+    }
+    auto& label = dynamic_cast<QLabel&>(control);
+    return metrics.horizontalAdvance(label.text()) <= label.contentsRect().width() &&
+           metrics.height() <= label.contentsRect().height();
+}
+
+TEST(WindowFont, IsTheLargestSizeAtWhichEveryFixedCaptionFits) {
+    const QFont system = QApplication::font();
+    const char* fixedControls[] = {"Text1", "Text2", "Text3", "Command1", "Command2", "Label1", "Label2", "Label3"};
+    int families = 0;
+    // The families that the package's font dependency can bring.
+    for (const QString family : {"DejaVu Sans", "Liberation Sans", "FreeSans"}) {
+        if (!QFontDatabase::families().contains(family)) {
+            continue;
+        }
+        ++families;
+        for (int points = 8; points <= 16; ++points) {
+            QApplication::setFont(QFont(family, points));
+            const runtime::Form form(ui::form1Description());
+            const QFont font = form.window().font();
+            EXPECT_EQ(QFontInfo(font).family(), family);
+            EXPECT_LE(font.pointSizeF(), points);
+            const double smallest = 8.0 * 72 / form.window().logicalDpiY(); // 8 pixels: 6 points at 96 dpi
+            QFont larger = font;
+            larger.setPointSizeF(font.pointSizeF() + 0.5);
+            bool largerFitsAll = true;
+            for (const char* name : fixedControls) {
+                QWidget& control = form.control(name);
+                EXPECT_EQ(control.font(), font) << name; // one font for the whole window
+                if (font.pointSizeF() > smallest) {
+                    EXPECT_TRUE(fits(font, control)) << family.toStdString() << " " << points << " pt: " << name;
+                }
+                largerFitsAll = largerFitsAll && fits(larger, control);
+            }
+            if (font.pointSizeF() < points) {
+                EXPECT_FALSE(largerFitsAll) << family.toStdString() << " " << points << " pt chose "
+                                            << font.pointSizeF() << " pt, yet half a point more fits";
+            }
+        }
+    }
+    QApplication::setFont(system);
+    EXPECT_GE(families, 1) << "no font family of the package's dependency is installed";
+}
+
+using DesktopTest = WindowTest;
+
+TEST_F(DesktopTest, TheResultLineCanBeSelectedAndCopied) {
+    QTest::mouseClick(&button("Command2"), Qt::LeftButton);
+    QLabel& result = label("Label4");
+    QGuiApplication::clipboard()->clear();
+    // Dragging across the label selects the whole line; Ctrl+C copies it.
+    const QPoint left(2, result.height() / 2);
+    const QPoint right(result.width() - 2, result.height() / 2);
+    QTest::mousePress(&result, Qt::LeftButton, {}, left);
+    QMouseEvent drag(QEvent::MouseMove, right, result.mapToGlobal(right), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&result, &drag);
+    QTest::mouseRelease(&result, Qt::LeftButton, {}, right);
+    EXPECT_EQ(result.selectedText(), result.text());
+    QTest::keyClick(&result, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Площадь: кольца=3.14; сектора=3.14; в процентах=100%");
+
+    // A screen reader reads it as text and sees the selection.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&result);
+    ASSERT_NE(accessible, nullptr);
+    QAccessibleTextInterface* text = accessible->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->characterCount(), result.text().size());
+    EXPECT_EQ(text->text(0, 7), "Площадь");
+    ASSERT_EQ(text->selectionCount(), 1);
+    text->setSelection(0, 16, 20);
+    EXPECT_EQ(result.selectedText(), "3.14");
+    EXPECT_EQ(result.palette().color(QPalette::WindowText), QColor(255, 0, 0)); // still red
+}
+
+TEST_F(DesktopTest, QtsOwnTextsAreRussian) {
+    const std::unique_ptr<QMenu> menu(box("Text1").createStandardContextMenu());
+    QStringList entries;
+    for (const QAction* action : menu->actions()) {
+        if (!action->isSeparator()) {
+            entries << action->text().section('\t', 0, 0).remove('&');
+        }
+    }
+    EXPECT_EQ(entries, QStringList({"Отменить действие", "Повторить действие", "Вырезать", "Копировать", "Вставить",
+                                    "Удалить", "Выделить всё"}));
+    // The message boxes' button takes its text from the same translation.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Отмена");
+}
+
+TEST_F(DesktopTest, TheWindowIsAnnouncedAsAWindowWithItsTitle) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&window());
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Window);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "Form1");
+}
+
+struct BadProject {
+    const char* what;
+    runtime::WindowDescription window;
+    std::vector<runtime::EventBinding> bindings;
+};
+
+TEST(Program, RefusesABadDescriptionOrBinding) {
+    using runtime::ControlKind;
+    using runtime::Event;
+    const runtime::ControlDescription text{.kind = ControlKind::TextBox, .name = "Text"};
+    const runtime::ControlDescription button{.kind = ControlKind::Button, .name = "Button"};
+    const runtime::Action nothing = [](runtime::Form&, runtime::MessageBoxService&) {};
+    const BadProject cases[] = {
+        {"a button naming a control",
+         {"F", "F", 1500, 1500, {text, {.kind = ControlKind::Button, .name = "B", .names = "Text"}}},
+         {}},
+        {"a label naming a missing control",
+         {"F", "F", 1500, 1500, {{.kind = ControlKind::Label, .name = "L", .names = "Missing"}}},
+         {}},
+        {"a binding to a missing control", {"F", "F", 1500, 1500, {text}}, {{"Missing", Event::Click, nothing}}},
+        {"a click of a text box", {"F", "F", 1500, 1500, {text}}, {{"Text", Event::Click, nothing}}},
+        {"a change of a button", {"F", "F", 1500, 1500, {button}}, {{"Button", Event::Change, nothing}}},
+        {"a click of a label",
+         {"F", "F", 1500, 1500, {{.kind = ControlKind::Label, .name = "L"}}},
+         {{"L", Event::Click, nothing}}},
+    };
+    for (const auto& c : cases) {
+        RecordingMessageBox box;
+        runtime::ProjectDescriptor project{&c.window, c.bindings};
+        try {
+            const runtime::Program program(project, box);
+            ADD_FAILURE() << c.what << " was accepted";
+        } catch (const runtime::RuntimeError& error) {
+            EXPECT_EQ(error.kind(), runtime::ErrorKind::InvalidArgument) << c.what;
+        }
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty()) << c.what << " left a window behind";
+    }
+}
+
+} // namespace
+} // namespace ringcalc::testing
