@@ -14,7 +14,8 @@ desktop-file-validate "$entry"
 appstreamcli validate --no-net /usr/share/metainfo/org.ringcalc.RingCalc.metainfo.xml >/dev/null
 command=$(sed -n 's/^Exec=//p' "$entry")
 program=$(command -v "$command")
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" "$here/real_window_test.sh" "$program"
+window_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" "$here/real_window_test.sh" "$program" "$window_class"
 
 if [[ $installed_before != installed ]]; then
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get remove -y -q ringcalc >/dev/null

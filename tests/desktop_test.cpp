@@ -70,6 +70,11 @@ TEST(WindowFont, IsTheLargestSizeAtWhichEveryFixedCaptionFits) {
                 }
                 largerFitsAll = largerFitsAll && fits(larger, control);
             }
+            if (family == "DejaVu Sans" && points == 9) {
+                // Debian's default: "Внутренний радиус" is 124.95 px wide at 9 pt (12 px) and 118.0 px at 8.5 pt,
+                // in a label 121 px wide.
+                EXPECT_EQ(font.pointSizeF(), 8.5);
+            }
             if (font.pointSizeF() < points) {
                 EXPECT_FALSE(largerFitsAll) << family.toStdString() << " " << points << " pt chose "
                                             << font.pointSizeF() << " pt, yet half a point more fits";
@@ -143,19 +148,17 @@ TEST(Program, RefusesABadDescriptionOrBinding) {
     const runtime::ControlDescription text{.kind = ControlKind::TextBox, .name = "Text"};
     const runtime::ControlDescription button{.kind = ControlKind::Button, .name = "Button"};
     const runtime::Action nothing = [](runtime::Form&, runtime::MessageBoxService&) {};
-    const BadProject cases[] = {
-        {"a button naming a control",
-         {"F", "F", 1500, 1500, {text, {.kind = ControlKind::Button, .name = "B", .names = "Text"}}},
-         {}},
-        {"a label naming a missing control",
-         {"F", "F", 1500, 1500, {{.kind = ControlKind::Label, .name = "L", .names = "Missing"}}},
-         {}},
-        {"a binding to a missing control", {"F", "F", 1500, 1500, {text}}, {{"Missing", Event::Click, nothing}}},
-        {"a click of a text box", {"F", "F", 1500, 1500, {text}}, {{"Text", Event::Click, nothing}}},
-        {"a change of a button", {"F", "F", 1500, 1500, {button}}, {{"Button", Event::Change, nothing}}},
-        {"a click of a label",
-         {"F", "F", 1500, 1500, {{.kind = ControlKind::Label, .name = "L"}}},
-         {{"L", Event::Click, nothing}}},
+    const auto window = [](std::vector<runtime::ControlDescription> controls) {
+        return runtime::WindowDescription{"F", "F", 1500, 1500, std::move(controls)};
+    };
+    const runtime::ControlDescription label{.kind = ControlKind::Label, .name = "L"};
+    const std::vector<BadProject> cases{
+        {"a button naming a control", window({text, {.kind = ControlKind::Button, .name = "B", .names = "Text"}}), {}},
+        {"a label naming a missing control", window({{.kind = ControlKind::Label, .name = "L", .names = "Missing"}}), {}},
+        {"a binding to a missing control", window({text}), {{"Missing", Event::Click, nothing}}},
+        {"a click of a text box", window({text}), {{"Text", Event::Click, nothing}}},
+        {"a change of a button", window({button}), {{"Button", Event::Change, nothing}}},
+        {"a click of a label", window({label}), {{"L", Event::Click, nothing}}},
     };
     for (const auto& c : cases) {
         RecordingMessageBox box;

@@ -14,3 +14,7 @@ set_tests_properties(real_window PROPERTIES TIMEOUT 60 ENVIRONMENT "QT_QPA_PLATF
 # The icon group, the version record, and what cmake --install puts on the desktop.
 add_test(NAME packaging COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/packaging_test.sh ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
 set_tests_properties(packaging PROPERTIES TIMEOUT 120)
+
+# The real executable as a native Wayland client of a headless Weston; skipped where Weston cannot start.
+add_test(NAME wayland_window COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wayland_window_test.sh $<TARGET_FILE:ringcalc>)
+set_tests_properties(wayland_window PROPERTIES TIMEOUT 60 SKIP_RETURN_CODE 77)

@@ -1,7 +1,8 @@
 // first_map: starts a program and reports how long it took to map its first top-level window, and its
 // resident memory some time later.
 // Usage: first_map SETTLE_MS PROGRAM [ARGS...]   (DISPLAY names the X server, which needs no window manager)
-// Prints one line: "<milliseconds from exec to the first map> <resident kB after SETTLE_MS>".
+// Prints one line: "<milliseconds from exec to the first map> <resident kB> <private dirty kB>", the memory
+// SETTLE_MS after the map.
 #include <X11/Xlib.h>
 
 #include <csignal>
@@ -19,18 +20,20 @@ static double now_ms() {
     return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
-static long resident_kb(pid_t pid) {
+// The value in kB of the line that starts with key in /proc/PID/file, or -1.
+static long proc_kb(pid_t pid, const char* file, const char* key) {
     char path[64];
-    snprintf(path, sizeof path, "/proc/%d/status", static_cast<int>(pid));
+    snprintf(path, sizeof path, "/proc/%d/%s", static_cast<int>(pid), file);
     FILE* f = fopen(path, "r");
     if (f == nullptr) {
         return -1;
     }
     char line[256];
     long kb = -1;
+    const size_t length = strlen(key);
     while (fgets(line, sizeof line, f)) {
-        if (strncmp(line, "VmRSS:", 6) == 0) {
-            kb = std::strtol(line + 6, nullptr, 10);
+        if (strncmp(line, key, length) == 0) {
+            kb = std::strtol(line + length, nullptr, 10);
             break;
         }
     }
@@ -69,10 +72,11 @@ int main(int argc, char** argv) {
         }
     }
     usleep(static_cast<useconds_t>(settle * 1000));
-    const long kb = resident_kb(pid);
+    const long kb = proc_kb(pid, "status", "VmRSS:");
+    const long dirty = proc_kb(pid, "smaps_rollup", "Private_Dirty:");
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
-    printf("%.2f %ld\n", mapped, kb);
+    printf("%.2f %ld %ld\n", mapped, kb, dirty);
     XCloseDisplay(display);
     return 0;
 }
