@@ -45,4 +45,15 @@ for size in 16 32; do
 done
 grep -q '<svg' "$root/share/icons/hicolor/scalable/apps/org.ringcalc.RingCalc.svg" || fail "scalable icon"
 grep -q 'release version="1.00"' "$root/share/metainfo/org.ringcalc.RingCalc.metainfo.xml" || fail "release"
-echo "PASS: icon group, version record and desktop files"
+grep -q '<project_license>MIT</project_license>' "$root/share/metainfo/org.ringcalc.RingCalc.metainfo.xml" ||
+    fail "metainfo licence"
+
+# The manual page reads cleanly, and the licence and changelog stand where Debian looks for them.
+page=$root/share/man/man1/ringcalc.1.gz
+lexgrog "$page" | grep -q 'ringcalc - area of a flat ring' || fail "manual page NAME section"
+warnings=$(zcat "$page" | groff -man -ww -Tutf8 -K utf8 2>&1 >/dev/null)
+[[ -z $warnings ]] || fail "groff warns about the manual page: $warnings"
+zcat "$page" | grep -q '^\.SH EXIT STATUS' || fail "manual page EXIT STATUS"
+grep -q '^License: Expat' "$root/share/doc/ringcalc/copyright" || fail "copyright file"
+zcat "$root/share/doc/ringcalc/changelog.gz" | head -n 1 | grep -q '^ringcalc (1.00) ' || fail "changelog"
+echo "PASS: icon group, version record, desktop files, manual page, licence and changelog"
