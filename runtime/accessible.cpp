@@ -89,9 +89,8 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
     if (className == QLatin1String("QWidget") && widget->isWindow()) {
         return new QAccessibleWidget(widget, QAccessible::Window);
     }
-    if (auto* label = qobject_cast<QLabel*>(widget);
-        label != nullptr && className == QLatin1String("QLabel") &&
-        (label->textInteractionFlags() & Qt::TextSelectableByMouse) != 0) {
+    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && className == QLatin1String("QLabel") &&
+                                                     (label->textInteractionFlags() & Qt::TextSelectableByMouse) != 0) {
         return new SelectableLabelAccessible(label);
     }
     return nullptr;

@@ -61,10 +61,10 @@ namespace {
     }
     }
     widget->setObjectName(qText(d.name));
-    if (d.hasForeColour) {
+    if (d.foreColour) {
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, qColour(d.foreColour));
-        palette.setColor(QPalette::Text, qColour(d.foreColour));
+        palette.setColor(QPalette::WindowText, qColour(*d.foreColour));
+        palette.setColor(QPalette::Text, qColour(*d.foreColour));
         widget->setPalette(palette);
     }
     widget->setGeometry(twipsToPixels(d.left), twipsToPixels(d.top), twipsToPixels(d.width), twipsToPixels(d.height));
@@ -153,12 +153,12 @@ Form::Form(const WindowDescription& description) : m_window(std::make_unique<QWi
         }
     }
     for (const auto& d : description.controls) {
-        if (!d.names.empty()) {
+        if (!d.labelFor.empty()) {
             auto* label = qobject_cast<QLabel*>(&control(d.name));
             if (label == nullptr) {
                 throw RuntimeError(ErrorKind::InvalidArgument); // only a label names another control
             }
-            label->setBuddy(&control(d.names));
+            label->setBuddy(&control(d.labelFor));
         }
     }
     std::stable_sort(focusOrder.begin(), focusOrder.end(),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -21,23 +22,23 @@ enum class BorderStyle { None, FixedSingle };
 /// A colour as 0x00BBGGRR: red in the low byte, then green, then blue.
 using Colour = std::uint32_t;
 
-/// One control of a window: kind, name, starting text, place and size in twips, focus order, look.
+/// One control of a window: kind, name, starting text, place and size in twips, focus order, look. The
+/// members stand in the order of a row of a window's table.
 struct ControlDescription {
     ControlKind kind = ControlKind::Label;
-    std::string_view name;    ///< unique within its window, such as "Text1"
-    std::string_view caption; ///< the caption of a button or label, the text of a text box (UTF-8)
-    int left = 0;             ///< twips from the client area's left edge
-    int top = 0;              ///< twips from the client area's top edge
-    int width = 0;            ///< twips; for an auto-sized label, the fit of its starting caption
-    int height = 0;           ///< twips
-    int tabIndex = 0;         ///< focus order among the window's controls, lowest first
-    bool hasForeColour = false;
-    Colour foreColour = 0; ///< text colour, when hasForeColour
+    std::string_view name;            ///< unique within its window, such as "Text1"
+    std::string_view caption;         ///< the caption of a button or label, the text of a text box (UTF-8)
+    int left = 0;                     ///< twips from the client area's left edge
+    int top = 0;                      ///< twips from the client area's top edge
+    int width = 0;                    ///< twips; for an auto-sized label, the fit of its starting caption
+    int height = 0;                   ///< twips
+    int tabIndex = 0;                 ///< focus order among the window's controls, lowest first
+    std::optional<Colour> foreColour; ///< text colour; the system's when there is none
     TextAlignment alignment = TextAlignment::Left;
     BorderStyle border = BorderStyle::None;
-    bool autoSize = false;  ///< a label that takes the size of its caption whenever the caption is set
-    bool selectable = false; ///< a label whose text the mouse can select and the user copy; it takes no Tab focus
-    std::string_view names; ///< for a label: the control it names, announced by screen readers with it
+    std::string_view labelFor; ///< for a label: the control it names, announced by screen readers with it
+    bool autoSize = false;     ///< a label that takes the size of its caption whenever the caption is set
+    bool selectable = false;   ///< a label whose text the mouse can select and the user copy; it takes no Tab focus
 };
 
 /// A top-level window: its name, caption, client area in twips and controls.

@@ -153,8 +153,12 @@ TEST(Program, RefusesABadDescriptionOrBinding) {
     };
     const runtime::ControlDescription label{.kind = ControlKind::Label, .name = "L"};
     const std::vector<BadProject> cases{
-        {"a button naming a control", window({text, {.kind = ControlKind::Button, .name = "B", .names = "Text"}}), {}},
-        {"a label naming a missing control", window({{.kind = ControlKind::Label, .name = "L", .names = "Missing"}}), {}},
+        {"a button naming a control",
+         window({text, {.kind = ControlKind::Button, .name = "B", .labelFor = "Text"}}),
+         {}},
+        {"a label naming a missing control",
+         window({{.kind = ControlKind::Label, .name = "L", .labelFor = "Missing"}}),
+         {}},
         {"a binding to a missing control", window({text}), {{"Missing", Event::Click, nothing}}},
         {"a click of a text box", window({text}), {{"Text", Event::Click, nothing}}},
         {"a change of a button", window({button}), {{"Button", Event::Change, nothing}}},

@@ -2,9 +2,9 @@
 
 namespace ringcalc::ui {
 
-using runtime::BorderStyle;
-using runtime::ControlKind;
-using runtime::TextAlignment;
+using enum runtime::ControlKind;
+using enum runtime::TextAlignment;
+using enum runtime::BorderStyle;
 using runtime::WindowDescription;
 
 namespace {
@@ -12,110 +12,28 @@ namespace {
 constexpr runtime::Colour blue = 0x00FF0000;
 constexpr runtime::Colour red = 0x000000FF;
 
+// One control a row: kind, name, caption, left, top, width, height (twips), tab index, text colour,
+// alignment, border, the control a label names, whether it fits itself to its caption, whether its text can
+// be selected and copied. Each caption label stands under the box it names, as wide as it; Label4's size is
+// the fit of its start caption at 96 dpi.
+// clang-format off
+const std::vector<runtime::ControlDescription> controls{
+    {TextBox, "Text1",    "1",                    60,   120,  1815, 375, 1},
+    {TextBox, "Text2",    "0",                    1980, 120,  1815, 375, 2},
+    {TextBox, "Text3",    "360",                  3900, 120,  1815, 375, 3},
+    {Button,  "Command2", "Вывод данных",         5820, 120,  3495, 855, 0},
+    {Button,  "Command1", "Exit",                 9480, 120,  1395, 855, 8},
+    {Label,   "Label1",   "Внешний радиус",       60,   600,  1815, 255, 4, blue, Center, None,        "Text1"},
+    {Label,   "Label2",   "Внутренний радиус",    1980, 600,  1815, 255, 5, blue, Center, None,        "Text2"},
+    {Label,   "Label3",   "Угол сектора",         3900, 600,  1815, 255, 6, blue, Center, None,        "Text3"},
+    {Label,   "Label4",   "Результат вычислений", 60,   1080, 1800, 255, 7, red,  Left,   FixedSingle, {}, true, true},
+};
+// clang-format on
+
 } // namespace
 
-// Places and sizes in twips; each caption label stands under the box it names, as wide as it.
 const WindowDescription& form1Description() {
-    // clang-format off: one control a row, as a table
-    static const WindowDescription description{
-        "Form1",
-        "Form1",
-        10980,
-        1410,
-        {
-            {.kind = ControlKind::TextBox,
-             .name = "Text1",
-             .caption = "1",
-             .left = 60,
-             .top = 120,
-             .width = 1815,
-             .height = 375,
-             .tabIndex = 1},
-            {.kind = ControlKind::TextBox,
-             .name = "Text2",
-             .caption = "0",
-             .left = 1980,
-             .top = 120,
-             .width = 1815,
-             .height = 375,
-             .tabIndex = 2},
-            {.kind = ControlKind::TextBox,
-             .name = "Text3",
-             .caption = "360",
-             .left = 3900,
-             .top = 120,
-             .width = 1815,
-             .height = 375,
-             .tabIndex = 3},
-            {.kind = ControlKind::Button,
-             .name = "Command2",
-             .caption = "Вывод данных",
-             .left = 5820,
-             .top = 120,
-             .width = 3495,
-             .height = 855,
-             .tabIndex = 0},
-            {.kind = ControlKind::Button,
-             .name = "Command1",
-             .caption = "Exit",
-             .left = 9480,
-             .top = 120,
-             .width = 1395,
-             .height = 855,
-             .tabIndex = 8},
-            {.kind = ControlKind::Label,
-             .name = "Label1",
-             .caption = "Внешний радиус",
-             .left = 60,
-             .top = 600,
-             .width = 1815,
-             .height = 255,
-             .tabIndex = 4,
-             .hasForeColour = true,
-             .foreColour = blue,
-             .alignment = TextAlignment::Center,
-             .names = "Text1"},
-            {.kind = ControlKind::Label,
-             .name = "Label2",
-             .caption = "Внутренний радиус",
-             .left = 1980,
-             .top = 600,
-             .width = 1815,
-             .height = 255,
-             .tabIndex = 5,
-             .hasForeColour = true,
-             .foreColour = blue,
-             .alignment = TextAlignment::Center,
-             .names = "Text2"},
-            {.kind = ControlKind::Label,
-             .name = "Label3",
-             .caption = "Угол сектора",
-             .left = 3900,
-             .top = 600,
-             .width = 1815,
-             .height = 255,
-             .tabIndex = 6,
-             .hasForeColour = true,
-             .foreColour = blue,
-             .alignment = TextAlignment::Center,
-             .names = "Text3"},
-            // Its size is the fit of the start caption at 96 dpi; the label fits itself to every caption.
-            {.kind = ControlKind::Label,
-             .name = "Label4",
-             .caption = "Результат вычислений",
-             .left = 60,
-             .top = 1080,
-             .width = 1800,
-             .height = 255,
-             .tabIndex = 7,
-             .hasForeColour = true,
-             .foreColour = red,
-             .border = BorderStyle::FixedSingle,
-             .autoSize = true,
-             .selectable = true},
-        },
-    };
-    // clang-format on
+    static const WindowDescription description{"Form1", "Form1", 10980, 1410, controls};
     return description;
 }
 
