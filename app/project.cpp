@@ -18,12 +18,12 @@ runtime::ProjectDescriptor projectDescriptor() {
             {"Command2", Event::Click,
              [](Form& window, MessageBoxService&) {
                  ui::Form1View view(window);
-                 ShowResult(view);
+                 core::ShowResult(view);
              }},
             {"Text2", Event::Change,
              [](Form& window, MessageBoxService& messageBox) {
                  const ui::Form1View view(window);
-                 CheckRadii(view, messageBox);
+                 core::CheckRadii(view, messageBox);
              }},
             {"Command1", Event::Click, [](Form&, MessageBoxService&) { runtime::end(); }},
         },

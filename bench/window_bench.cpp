@@ -1,5 +1,6 @@
 #include "app/project.h"
 #include "core/radius_check.h"
+#include "fake_form.h"
 #include "runtime/message_box.h"
 #include "runtime/program.h"
 #include "ui/form1.h"
@@ -14,18 +15,9 @@
 
 namespace {
 
-class CountingMessageBox final : public ringcalc::runtime::MessageBoxService {
-public:
-    int show(std::string_view, int, std::string_view) override {
-        ++m_count;
-        return ringcalc::runtime::kResultOk;
-    }
-    int m_count = 0;
-};
-
 // The real window on the offscreen platform, as the window suites build it.
 struct Window {
-    CountingMessageBox box;
+    ringcalc::testing::RecordingMessageBox box;
     ringcalc::runtime::ProjectDescriptor project = ringcalc::app::projectDescriptor();
     ringcalc::runtime::Program program{project, box};
 
@@ -41,7 +33,7 @@ void megabyteIntoBox(benchmark::State& state, const char* name) {
     for (auto _ : state) {
         window.edit(name).setText(megabytes[i++ % 2]);
     }
-    state.counters["reports"] = window.box.m_count;
+    state.counters["reports"] = static_cast<double>(window.box.m_shown.size());
 }
 BENCHMARK_CAPTURE(megabyteIntoBox, innerRadiusWithCheck, "Text2")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(megabyteIntoBox, angleWithoutCheck, "Text3")->Unit(benchmark::kMillisecond);
@@ -52,7 +44,7 @@ void megabyteRadiusCheck(benchmark::State& state) {
     window.edit("Text2").setText(QString(999'999, QLatin1Char('3')).prepend(QLatin1Char('.')));
     const ringcalc::ui::Form1View view(window.program.form());
     for (auto _ : state) {
-        ringcalc::CheckRadii(view, window.box);
+        ringcalc::core::CheckRadii(view, window.box);
     }
 }
 BENCHMARK(megabyteRadiusCheck)->Unit(benchmark::kMillisecond);
@@ -65,7 +57,7 @@ void megabyteOuterRadiusResult(benchmark::State& state) {
     for (auto _ : state) {
         button.click();
     }
-    state.counters["reports"] = window.box.m_count;
+    state.counters["reports"] = static_cast<double>(window.box.m_shown.size());
 }
 BENCHMARK(megabyteOuterRadiusResult)->Unit(benchmark::kMillisecond);
 

@@ -3,7 +3,7 @@
 #include "runtime/arithmetic.h"
 #include "runtime/read_number.h"
 
-namespace ringcalc {
+namespace ringcalc::core {
 
 std::string radiusWarningPrompt() {
     return runtime::join(runtime::join("Внутренний радиус больше внешнего, ", runtime::character(13)),
@@ -19,4 +19,4 @@ void CheckRadii(const RadiiForm& window, runtime::MessageBoxService& messageBox)
     }
 }
 
-} // namespace ringcalc
+} // namespace ringcalc::core

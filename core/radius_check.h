@@ -1,12 +1,12 @@
 #pragma once
 
-#include "core/form_texts.h"
+#include "core/action_forms.h"
 #include "runtime/message_box.h"
 
 #include <string>
 #include <string_view>
 
-namespace ringcalc {
+namespace ringcalc::core {
 
 /// The warning's prompt: two lines joined by a carriage return (UTF-8).
 [[nodiscard]] std::string radiusWarningPrompt();
@@ -23,4 +23,4 @@ inline constexpr std::string_view kRadiusWarningTitle = "Внимание!!!";
 /// when the inner radius exceeds the outer. Changes nothing; raises runtime::RuntimeError from reading.
 void CheckRadii(const RadiiForm& window, runtime::MessageBoxService& messageBox);
 
-} // namespace ringcalc
+} // namespace ringcalc::core

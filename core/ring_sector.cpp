@@ -3,7 +3,7 @@
 #include "runtime/arithmetic.h"
 #include "runtime/read_number.h"
 
-namespace ringcalc {
+namespace ringcalc::core {
 
 using runtime::difference;
 using runtime::join;
@@ -41,4 +41,4 @@ void ShowResult(ResultForm& window) {
     window.setLabel4Caption(line);
 }
 
-} // namespace ringcalc
+} // namespace ringcalc::core

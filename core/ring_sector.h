@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/form_texts.h"
+#include "core/action_forms.h"
 
 #include <string>
 
-namespace ringcalc {
+namespace ringcalc::core {
 
 /// The value used for π: the double nearest 3.14 (bits 0x40091EB851EB851F), not the full π.
 inline constexpr double PiApprox = 3.14;
@@ -36,4 +36,4 @@ struct RingSectorResult {
 /// Raises runtime::RuntimeError from reading or computing; the caption is then left as it was.
 void ShowResult(ResultForm& window);
 
-} // namespace ringcalc
+} // namespace ringcalc::core

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "runtime/pinned.h"
 #include "runtime/window_description.h"
 
 #include <memory>
@@ -12,15 +13,11 @@ class QWidget;
 namespace ringcalc::runtime {
 
 /// A top-level window built from its description; it owns its controls and finds them by name.
-class Form {
+class Form : private Pinned {
 public:
     /// Builds the window and its controls, hidden. Raises RuntimeError(InvalidArgument) for a description
     /// in which a control that is not a label names another, or a label names a control that is not there.
     explicit Form(const WindowDescription& description);
-    Form(const Form&) = delete;
-    Form& operator=(const Form&) = delete;
-    Form(Form&&) = delete;
-    Form& operator=(Form&&) = delete;
     ~Form();
 
     /// The top-level widget.

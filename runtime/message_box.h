@@ -13,16 +13,15 @@ inline constexpr int kResultOk = 1;
 /// The runtime's message box: shows a modal box and returns only when the user has closed it.
 class MessageBoxService {
 public:
-    MessageBoxService() = default;
-    MessageBoxService(const MessageBoxService&) = delete;
-    MessageBoxService& operator=(const MessageBoxService&) = delete;
-    MessageBoxService(MessageBoxService&&) = delete;
-    MessageBoxService& operator=(MessageBoxService&&) = delete;
-    virtual ~MessageBoxService() = default;
-
     /// Shows prompt (UTF-8; a carriage return breaks the line) under title with the icon and buttons of
     /// style; returns the button that closed the box.
     virtual int show(std::string_view prompt, int style, std::string_view title) = 0;
+
+protected:
+    MessageBoxService() = default;
+    MessageBoxService(const MessageBoxService&) = default;
+    MessageBoxService& operator=(const MessageBoxService&) = default;
+    ~MessageBoxService() = default; // callers hold the service by reference and never delete it
 };
 
 } // namespace ringcalc::runtime

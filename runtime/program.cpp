@@ -48,7 +48,7 @@ namespace {
 // A signal handler may do next to nothing, so it only writes a byte into a pipe; the message loop reads it
 // and ends the program as "Exit" does. A desktop session that logs out, or a user's kill, then ends the
 // program cleanly with status 0.
-class EndOnSignals {
+class EndOnSignals : private Pinned {
 public:
     EndOnSignals() {
         if (::pipe2(s_pipe.data(), O_CLOEXEC | O_NONBLOCK) != 0) {
@@ -69,10 +69,6 @@ public:
             ::sigaction(kSignals[i], &action, &m_previous[i]);
         }
     }
-    EndOnSignals(const EndOnSignals&) = delete;
-    EndOnSignals& operator=(const EndOnSignals&) = delete;
-    EndOnSignals(EndOnSignals&&) = delete;
-    EndOnSignals& operator=(EndOnSignals&&) = delete;
     ~EndOnSignals() {
         if (m_notifier == nullptr) {
             return;

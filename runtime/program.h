@@ -2,6 +2,7 @@
 
 #include "runtime/dispatch.h"
 #include "runtime/form.h"
+#include "runtime/pinned.h"
 #include "runtime/window_description.h"
 
 #include <memory>
@@ -37,17 +38,13 @@ struct ProjectDescriptor {
 };
 
 /// The running program: the start window built, its events bound through dispatch, shown with the focus
-/// on its lowest tab index. Needs a QApplication.
-class Program {
+/// on its lowest tab index. Needs a QApplication. The controls' connections call back into it, so it is
+/// pinned where it was built.
+class Program : private Pinned {
 public:
     /// Raises RuntimeError(InvalidArgument) for a binding to a control that is not there or cannot have
     /// that event.
     Program(const ProjectDescriptor& project, MessageBoxService& messageBox);
-    // The controls' connections call back into this object: it stays where it was built.
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
-    Program(Program&&) = delete;
-    Program& operator=(Program&&) = delete;
     ~Program();
 
     /// The start window.

@@ -1,3 +1,4 @@
+#include "raised_error.h"
 #include "runtime/runtime_error.h"
 #include "ui/form1.h"
 #include "window_fixture.h"
@@ -167,12 +168,9 @@ TEST(Program, RefusesABadDescriptionOrBinding) {
     for (const auto& c : cases) {
         RecordingMessageBox box;
         runtime::ProjectDescriptor project{&c.window, c.bindings};
-        try {
-            const runtime::Program program(project, box);
-            ADD_FAILURE() << c.what << " was accepted";
-        } catch (const runtime::RuntimeError& error) {
-            EXPECT_EQ(error.kind(), runtime::ErrorKind::InvalidArgument) << c.what;
-        }
+        EXPECT_EQ(raisedError([&] { const runtime::Program program(project, box); }),
+                  runtime::ErrorKind::InvalidArgument)
+            << c.what;
         QCoreApplication::processEvents();
         EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty()) << c.what << " left a window behind";
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/form_texts.h"
+#include "core/action_forms.h"
 #include "runtime/message_box.h"
 
 #include <string>
@@ -10,7 +10,7 @@
 namespace ringcalc::testing {
 
 /// The four texts of the window, held in plain strings.
-class FakeForm final : public ResultForm, public RadiiForm {
+class FakeForm final : public core::ResultForm {
 public:
     FakeForm(std::string t1, std::string t2, std::string t3)
         : m_text1(std::move(t1)), m_text2(std::move(t2)), m_text3(std::move(t3)) {}

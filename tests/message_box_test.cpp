@@ -97,7 +97,7 @@ TEST(QtMessageBox, TheRadiusWarningShowsAsTwoLines) {
     const BoxCloser closer;
     FakeForm form("1", "2", "360");
     runtime::QtMessageBox messageBox;
-    CheckRadii(form, messageBox);
+    core::CheckRadii(form, messageBox);
     ASSERT_TRUE(closer.m_closed);
     EXPECT_EQ(closer.m_seen.text, "Внутренний радиус больше внешнего, \nрезультат вычислений будет неверен");
     EXPECT_EQ(closer.m_seen.title, "Внимание!!!");

@@ -5,13 +5,11 @@
 
 #include <gtest/gtest.h>
 
+namespace ringcalc::testing {
 namespace {
 
-using ringcalc::CheckRadii;
-using ringcalc::innerExceedsOuter;
-using ringcalc::runtime::ReadNumber;
-using ringcalc::testing::FakeForm;
-using ringcalc::testing::RecordingMessageBox;
+using core::CheckRadii;
+using runtime::ReadNumber;
 
 struct RadiiCase {
     const char* outer;
@@ -33,7 +31,8 @@ TEST(RadiusCheck, WarnsOnlyWhenTheInnerRadiusIsStrictlyGreater) {
         {"2", "2.0000000000000004", true}, // the next double above 2
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(innerExceedsOuter(ReadNumber(c.inner), ReadNumber(c.outer)), c.warns) << c.outer << " / " << c.inner;
+        EXPECT_EQ(core::innerExceedsOuter(ReadNumber(c.inner), ReadNumber(c.outer)), c.warns)
+            << c.outer << " / " << c.inner;
         FakeForm form(c.outer, c.inner, "360");
         RecordingMessageBox box;
         CheckRadii(form, box);
@@ -59,9 +58,10 @@ TEST(RadiusCheck, TheInnerRadiusIsReadFirstAndTheAngleNever) {
     EXPECT_EQ(form.m_reads, "21");
     // An inner radius that overflows stops the check before the outer one is read.
     FakeForm overflowing("1", "-1e999", "360");
-    EXPECT_THROW(CheckRadii(overflowing, box), ringcalc::runtime::RuntimeError);
+    EXPECT_THROW(CheckRadii(overflowing, box), runtime::RuntimeError);
     EXPECT_EQ(overflowing.m_reads, "2");
     EXPECT_EQ(box.m_shown.size(), 1U);
 }
 
 } // namespace
+} // namespace ringcalc::testing

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/form_texts.h"
+#include "core/action_forms.h"
 #include "runtime/form.h"
 #include "runtime/window_description.h"
 
@@ -10,7 +10,7 @@ namespace ringcalc::ui {
 [[nodiscard]] const runtime::WindowDescription& form1Description();
 
 /// The built window as the actions see it: the texts of Text1, Text2, Text3 and the caption of Label4.
-class Form1View final : public ResultForm, public RadiiForm {
+class Form1View final : public core::ResultForm {
 public:
     /// Views a window built from form1Description(); it must outlive the view.
     explicit Form1View(runtime::Form& form) noexcept : m_form(form) {}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ringcalc::core {
+
+/// What the radius check needs of the window: the texts of the two radius boxes (UTF-8).
+class RadiiForm {
+public:
+    /// The text of the outer radius box.
+    [[nodiscard]] virtual std::string text1() const = 0;
+    /// The text of the inner radius box.
+    [[nodiscard]] virtual std::string text2() const = 0;
+
+protected:
+    RadiiForm() = default;
+    RadiiForm(const RadiiForm&) = default;
+    RadiiForm& operator=(const RadiiForm&) = default;
+    ~RadiiForm() = default; // actions hold a form by reference and never delete it
+};
+
+/// What the areas action needs of the window: the radii, the angle and the result caption (UTF-8).
+class ResultForm : public RadiiForm {
+public:
+    /// The text of the sector angle box, in degrees.
+    [[nodiscard]] virtual std::string text3() const = 0;
+    /// Sets the caption of the result label, which then fits itself to it.
+    virtual void setLabel4Caption(std::string_view caption) = 0;
+
+protected:
+    ResultForm() = default;
+    ResultForm(const ResultForm&) = default;
+    ResultForm& operator=(const ResultForm&) = default;
+    ~ResultForm() = default;
+};
+
+} // namespace ringcalc::core
