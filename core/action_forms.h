@@ -23,8 +23,8 @@ protected:
 /// What the areas action needs of the window: the radii, the angle and the result caption (UTF-8).
 class ResultForm : public RadiiForm {
 public:
-    /// The text of the sector angle box, in degrees.
-    [[nodiscard]] virtual std::string text3() const = 0;
+    /// The text of the sector angle box, in degrees. A third box beside the two radii, not an override of either.
+    [[nodiscard]] virtual std::string text3() const = 0; // NOLINT(bugprone-virtual-near-miss)
     /// Sets the caption of the result label, which then fits itself to it.
     virtual void setLabel4Caption(std::string_view caption) = 0;
 
