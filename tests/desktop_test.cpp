@@ -130,6 +130,19 @@ TEST_F(DesktopTest, QtsOwnTextsAreRussian) {
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Отмена");
 }
 
+TEST(Program, StartsAsBeforeWithoutTheTranslation) {
+    RecordingMessageBox box;
+    runtime::ProjectDescriptor project = app::projectDescriptor();
+    project.toolkitTranslation = "qtbase_none";
+    {
+        const runtime::Program program(project, box);
+        EXPECT_TRUE(program.form().window().isVisible());
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+    }
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
+}
+
 TEST_F(DesktopTest, TheWindowIsAnnouncedAsAWindowWithItsTitle) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&window());
     ASSERT_NE(accessible, nullptr);
