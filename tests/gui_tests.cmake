@@ -4,6 +4,11 @@ find_package(Qt6 6.4 REQUIRED COMPONENTS Test)
 add_executable(ui_tests ui_main.cpp window_fixture.h window_test.cpp message_box_test.cpp desktop_test.cpp)
 target_link_libraries(ui_tests PRIVATE ringcalc_app Qt6::Test GTest::gtest ringcalc_options)
 gtest_discover_tests(ui_tests DISCOVERY_TIMEOUT 60)
+# The font is chosen at the screen's font resolution: at 144 dpi with Qt's scaling off, places stay in
+# pixels while a point takes more of them.
+add_test(NAME window_font_144dpi COMMAND ui_tests --gtest_filter=WindowFont.*)
+set_tests_properties(window_font_144dpi PROPERTIES
+                     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FONT_DPI=144;QT_ENABLE_HIGHDPI_SCALING=0")
 
 # The real executable under a real X server.
 find_program(XVFB_RUN xvfb-run REQUIRED)
