@@ -1,3 +1,4 @@
+// What the actions need of the window, and reading a number from one of its boxes.
 #pragma once
 
 #include <string>
@@ -12,6 +13,8 @@ public:
     [[nodiscard]] virtual std::string text1() const = 0;
     /// The text of the inner radius box.
     [[nodiscard]] virtual std::string text2() const = 0;
+    /// The caption by which the user knows a box ("Text1", "Text2" or "Text3"), such as "Внешний радиус".
+    [[nodiscard]] virtual std::string boxCaption(std::string_view box) const = 0;
 
 protected:
     RadiiForm() = default;
@@ -34,5 +37,9 @@ protected:
     ResultForm& operator=(const ResultForm&) = default;
     ~ResultForm() = default;
 };
+
+/// The number in a box's text, as runtime::ReadNumber reads it. Raises its runtime::RuntimeError about the
+/// box's caption, so the user is told which box holds the number: "Внешний радиус: число слишком велико".
+[[nodiscard]] double readBox(const RadiiForm& window, std::string_view box, std::string_view text);
 
 } // namespace ringcalc::core

@@ -1,7 +1,6 @@
 #include "core/radius_check.h"
 
 #include "runtime/arithmetic.h"
-#include "runtime/read_number.h"
 
 namespace ringcalc::core {
 
@@ -12,8 +11,8 @@ std::string radiusWarningPrompt() {
 
 void CheckRadii(const RadiiForm& window, runtime::MessageBoxService& messageBox) {
     // The inner radius is read first: an error in it stops the check before the outer one is looked at.
-    const double inner = runtime::ReadNumber(window.text2());
-    const double outer = runtime::ReadNumber(window.text1());
+    const double inner = readBox(window, "Text2", window.text2());
+    const double outer = readBox(window, "Text1", window.text1());
     if (innerExceedsOuter(inner, outer)) {
         messageBox.show(radiusWarningPrompt(), runtime::kStyleCritical, kRadiusWarningTitle);
     }

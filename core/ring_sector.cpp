@@ -1,7 +1,6 @@
 #include "core/ring_sector.h"
 
 #include "runtime/arithmetic.h"
-#include "runtime/read_number.h"
 
 namespace ringcalc::core {
 
@@ -34,9 +33,9 @@ std::string BuildResultLine(const RingSectorResult& result) {
 
 void ShowResult(ResultForm& window) {
     RingSectorInputs inputs;
-    inputs.OuterRadius = runtime::ReadNumber(window.text1());
-    inputs.InnerRadius = runtime::ReadNumber(window.text2());
-    inputs.Angle = runtime::ReadNumber(window.text3());
+    inputs.OuterRadius = readBox(window, "Text1", window.text1());
+    inputs.InnerRadius = readBox(window, "Text2", window.text2());
+    inputs.Angle = readBox(window, "Text3", window.text3());
     const std::string line = BuildResultLine(ComputeRingSector(inputs));
     window.setLabel4Caption(line);
 }

@@ -5,6 +5,7 @@
 
 #include "runtime/qt_text.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
@@ -19,6 +20,10 @@
 
 namespace ringcalc::runtime {
 namespace {
+
+// Beyond Qt's old default limit of a text box, one repaint of the box costs milliseconds, a second for ten
+// megabytes: Qt lays the whole line out again each time it paints it.
+constexpr qsizetype kLongText = 32768;
 
 [[nodiscard]] QColor qColour(Colour colour) {
     return {static_cast<int>(colour & 0xFFU), static_cast<int>((colour >> 8U) & 0xFFU),
@@ -156,7 +161,7 @@ Form::Form(const WindowDescription& description) : m_window(std::make_unique<QWi
         if (!d.labelFor.empty()) {
             auto* label = qobject_cast<QLabel*>(&control(d.name));
             if (label == nullptr) {
-                throw RuntimeError(ErrorKind::InvalidArgument); // only a label names another control
+                throw RuntimeError(ErrorKind::InvalidArgument, d.name); // only a label names another control
             }
             label->setBuddy(&control(d.labelFor));
         }
@@ -169,21 +174,61 @@ Form::Form(const WindowDescription& description) : m_window(std::make_unique<QWi
     if (!focusOrder.empty()) {
         m_firstFocus = &control(focusOrder.front()->name);
     }
+
+    m_cursorFlashTime = QApplication::cursorFlashTime();
+    QObject::connect(qApp, &QApplication::focusChanged, m_window.get(), [this] { steadyCursorInLongTexts(); });
+    for (const Control& c : m_controls) {
+        if (auto* edit = qobject_cast<QLineEdit*>(c.widget)) {
+            QObject::connect(edit, &QLineEdit::textChanged, m_window.get(), [this] { steadyCursorInLongTexts(); });
+        }
+    }
 }
 
-Form::~Form() = default;
+Form::~Form() {
+    if (m_steadyCursor) {
+        QApplication::setCursorFlashTime(m_cursorFlashTime);
+    }
+}
+
+// While a box of this window that holds a long text has the focus, nothing repaints it unasked: its cursor
+// stays lit instead of blinking (Qt's cursor flash time is the application's, so it is switched as the
+// focus moves), and a click on a button leaves the focus, and the cursor, where they are.
+void Form::steadyCursorInLongTexts() {
+    const auto* edit = qobject_cast<const QLineEdit*>(QApplication::focusWidget());
+    const bool steady = edit != nullptr && edit->window() == m_window.get() && edit->text().size() > kLongText;
+    if (steady == m_steadyCursor) {
+        return;
+    }
+    m_steadyCursor = steady;
+    QApplication::setCursorFlashTime(steady ? 0 : m_cursorFlashTime);
+    for (const Control& c : m_controls) {
+        if (qobject_cast<QAbstractButton*>(c.widget) != nullptr) {
+            c.widget->setFocusPolicy(steady ? Qt::TabFocus : Qt::StrongFocus);
+        }
+    }
+}
 
 const Form::Control& Form::find(std::string_view name) const {
     const auto found =
         std::find_if(m_controls.begin(), m_controls.end(), [name](const Control& c) { return c.name == name; });
     if (found == m_controls.end()) {
-        throw RuntimeError(ErrorKind::InvalidArgument);
+        throw RuntimeError(ErrorKind::InvalidArgument, name);
     }
     return *found;
 }
 
 QWidget& Form::control(std::string_view name) const {
     return *find(name).widget;
+}
+
+std::string Form::captionFor(std::string_view name) const {
+    const QWidget* named = &control(name);
+    for (const Control& c : m_controls) {
+        if (const auto* label = qobject_cast<const QLabel*>(c.widget); label != nullptr && label->buddy() == named) {
+            return label->text().toStdString();
+        }
+    }
+    return std::string(name);
 }
 
 std::string Form::text(std::string_view name) const {

@@ -15,16 +15,21 @@ namespace ringcalc::runtime {
 /// A top-level window built from its description; it owns its controls and finds them by name.
 class Form : private Pinned {
 public:
-    /// Builds the window and its controls, hidden. Raises RuntimeError(InvalidArgument) for a description
-    /// in which a control that is not a label names another, or a label names a control that is not there.
+    /// Builds the window and its controls, hidden. Raises RuntimeError(InvalidArgument), about the control at
+    /// fault, for a description in which a control that is not a label names another, or a label names a
+    /// control that is not there.
     explicit Form(const WindowDescription& description);
     ~Form();
 
     /// The top-level widget.
     [[nodiscard]] QWidget& window() const noexcept { return *m_window; }
 
-    /// The control of that name. Raises RuntimeError(InvalidArgument) when there is none.
+    /// The control of that name. Raises RuntimeError(InvalidArgument) about the name when there is none.
     [[nodiscard]] QWidget& control(std::string_view name) const;
+
+    /// The caption of the label that names the control, such as "Внешний радиус" for the box under it; the
+    /// control's own name when no label names it. Raises RuntimeError(InvalidArgument) when there is none.
+    [[nodiscard]] std::string captionFor(std::string_view name) const;
 
     /// The current text of a text box, or the caption of a button or label (UTF-8).
     [[nodiscard]] std::string text(std::string_view name) const;
@@ -43,10 +48,13 @@ private:
         bool autoSize = false;
     };
     [[nodiscard]] const Control& find(std::string_view name) const;
+    void steadyCursorInLongTexts();
 
     std::unique_ptr<QWidget> m_window;
     std::vector<Control> m_controls;
     QWidget* m_firstFocus = nullptr;
+    int m_cursorFlashTime = 0; // the desktop's, restored when the window goes
+    bool m_steadyCursor = false;
 };
 
 } // namespace ringcalc::runtime

@@ -42,8 +42,8 @@ struct ProjectDescriptor {
 /// pinned where it was built.
 class Program : private Pinned {
 public:
-    /// Raises RuntimeError(InvalidArgument) for a binding to a control that is not there or cannot have
-    /// that event.
+    /// Raises RuntimeError(InvalidArgument), about the control at fault, for a bad window description or a
+    /// binding to a control that is not there or cannot have that event.
     Program(const ProjectDescriptor& project, MessageBoxService& messageBox);
     ~Program();
 
@@ -58,7 +58,8 @@ private:
 
 /// Starts the program: builds and shows the start window and runs the message loop until the program
 /// ends, then ends the process with the loop's exit status. SIGTERM, SIGINT and SIGHUP end the program as
-/// "Exit" does, with status 0. Never returns.
+/// "Exit" does, with status 0, unless they were ignored when it started. When no window platform can start
+/// or the window cannot be built, one line on standard error says why and the status is 1. Never returns.
 [[noreturn]] void start(const ProjectDescriptor& project, int argc, char** argv);
 
 /// Ends the program at once: its windows go away and the message loop returns with status 0.

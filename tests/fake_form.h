@@ -18,6 +18,9 @@ public:
     [[nodiscard]] std::string text1() const override { return read('1', m_text1); }
     [[nodiscard]] std::string text2() const override { return read('2', m_text2); }
     [[nodiscard]] std::string text3() const override { return read('3', m_text3); }
+    [[nodiscard]] std::string boxCaption(std::string_view box) const override {
+        return std::string("caption of ").append(box);
+    }
     void setLabel4Caption(std::string_view caption) override {
         m_caption = caption;
         ++m_captionSets;

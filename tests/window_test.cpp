@@ -216,15 +216,39 @@ TEST_F(WindowTest, AnOverflowIsReportedAndLosesNothing) {
     EXPECT_TRUE(m_box.m_shown.empty());
 }
 
-TEST_F(WindowTest, AnOverflowInTheInnerRadiusIsReportedByTheCheck) {
-    setText("Text1", "1");
-    QTest::keyClicks(&box("Text2"), "e999"); // "0e999" is zero; no box
-    EXPECT_TRUE(m_box.m_shown.empty());
-    setText("Text2", "");
-    QTest::keyClicks(&box("Text2"), "1e999");
-    ASSERT_FALSE(m_box.m_shown.empty());
-    EXPECT_EQ(m_box.m_shown.back().title, runtime::kErrorBoxTitle);
-    EXPECT_EQ(box("Text2").text(), "1e999");
+struct BoxAtFault {
+    const char* outer;
+    const char* inner;
+    const char* typed; // into the inner radius box, the cursor at the end
+    const char* report;
+};
+
+TEST_F(WindowTest, AnOverflowWhileReadingABoxNamesTheBox) {
+    const BoxAtFault cases[] = {
+        {"1", "0", "e999", nullptr}, // "0e999" is zero: no box
+        {"1", "", "1e999", "Внутренний радиус: число слишком велико"},
+        {"1e309", "0", "5", "Внешний радиус: число слишком велико"}, // the outer box is at fault, not the typed one
+    };
+    for (const auto& c : cases) {
+        setText("Text1", c.outer);
+        setText("Text2", c.inner);
+        box("Text2").end(false);
+        QTest::keyClicks(&box("Text2"), c.typed);
+        if (c.report == nullptr) {
+            EXPECT_TRUE(m_box.m_shown.empty()) << c.typed;
+            continue;
+        }
+        ASSERT_FALSE(m_box.m_shown.empty()) << c.typed;
+        EXPECT_EQ(m_box.m_shown.back().title, runtime::kErrorBoxTitle);
+        EXPECT_EQ(m_box.m_shown.back().prompt, c.report);
+        EXPECT_EQ(box("Text1").text(), c.outer); // kept as typed
+        EXPECT_EQ(box("Text2").text(), QString(c.inner) + c.typed);
+    }
+    // "Вывод данных" names the same box.
+    setText("Text2", "0");
+    QTest::mouseClick(&button("Command2"), Qt::LeftButton);
+    ASSERT_EQ(m_box.m_shown.size(), 1U);
+    EXPECT_EQ(m_box.m_shown[0].prompt, "Внешний радиус: число слишком велико");
 }
 
 TEST_F(WindowTest, ExitEndsTheLoopWithStatusZero) {
@@ -288,7 +312,7 @@ TEST_F(WindowTest, AMegabyteOfDigitsAsTheOuterRadiusReportsOverflowAndLosesNothi
     QTest::mouseClick(&button("Command2"), Qt::LeftButton);
     EXPECT_LE(timer.elapsed(), timeBound(5000)) << "ms for the result";
     ASSERT_EQ(m_box.m_shown.size(), 1U);
-    EXPECT_EQ(m_box.m_shown[0].prompt, "Переполнение: число слишком велико");
+    EXPECT_EQ(m_box.m_shown[0].prompt, "Внешний радиус: число слишком велико");
     EXPECT_EQ(box("Text1").text(), megabyte);
     EXPECT_EQ(caption(), startCaption);
 }

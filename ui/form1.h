@@ -18,6 +18,7 @@ public:
     [[nodiscard]] std::string text1() const override { return m_form.text("Text1"); }
     [[nodiscard]] std::string text2() const override { return m_form.text("Text2"); }
     [[nodiscard]] std::string text3() const override { return m_form.text("Text3"); }
+    [[nodiscard]] std::string boxCaption(std::string_view box) const override { return m_form.captionFor(box); }
     void setLabel4Caption(std::string_view caption) override { m_form.setCaption("Label4", caption); }
 
 private:
