@@ -1,9 +1,11 @@
+// Screen readers' view of Form's windows: a window role with its title, a selectable label as text.
 #include "runtime/accessible.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace ringcalc::runtime {
 namespace {
@@ -80,36 +82,58 @@ private:
     [[nodiscard]] QLabel& label() const { return *static_cast<QLabel*>(widget()); }
 };
 
-QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
-    if (!object->isWidgetType()) {
+enum class Announced { Window, SelectableText };
+
+// The widgets that Form announced, and how; only they get our interfaces, and each leaves the list before it
+// is destroyed, so a widget in its destructor is never given one (Qt's own factory refuses those too).
+[[nodiscard]] std::unordered_map<const QObject*, Announced>& announced() {
+    static std::unordered_map<const QObject*, Announced> widgets;
+    return widgets;
+}
+
+QAccessibleInterface* accessibleFor(const QString& /*className*/, QObject* object) {
+    const auto found = announced().find(object);
+    if (found == announced().end()) {
         return nullptr;
     }
     auto* widget = static_cast<QWidget*>(object);
-    // A plain top-level widget is what Form builds as a window; Qt would announce it as a filler.
-    if (className == QLatin1String("QWidget") && widget->isWindow()) {
+    switch (found->second) {
+    case Announced::Window:
         return new QAccessibleWidget(widget, QAccessible::Window);
-    }
-    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && className == QLatin1String("QLabel") &&
-                                                     (label->textInteractionFlags() & Qt::TextSelectableByMouse) != 0) {
-        return new SelectableLabelAccessible(label);
+    case Announced::SelectableText:
+        return new SelectableLabelAccessible(static_cast<QLabel*>(widget));
     }
     return nullptr;
 }
 
-} // namespace
-
-void installAccessibility() {
+// Drops the interface screen readers may have been given for the widget, so that the next one made is ours.
+void renewInterface(QWidget& widget) {
     static const bool installed = [] {
         QAccessible::installFactory(accessibleFor);
         return true;
     }();
     (void)installed;
-}
-
-void renewAccessibleInterface(QWidget& widget) {
     if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&widget)) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     }
+}
+
+} // namespace
+
+void announceAsWindow(QWidget& window) {
+    announced()[&window] = Announced::Window;
+    renewInterface(window);
+}
+
+void announceAsSelectableText(QLabel& label) {
+    // Qt makes a label's interface while the label is built (a text box's cursor asks for its neighbours'),
+    // before it was selectable.
+    announced()[&label] = Announced::SelectableText;
+    renewInterface(label);
+}
+
+void forgetAccessible(QWidget& widget) {
+    announced().erase(&widget);
 }
 
 } // namespace ringcalc::runtime

@@ -1,15 +1,21 @@
+// What screen readers are told of the windows that Form builds.
 #pragma once
 
+class QLabel;
 class QWidget;
 
 namespace ringcalc::runtime {
 
-/// Makes screen readers see the windows that Form builds as windows with their titles, and a label whose
-/// text can be selected as text they can read and select. Idempotent; needs a QApplication.
-void installAccessibility();
+/// Screen readers see the window as a window with its title (Qt would announce a plain widget as a filler).
+/// Needs a QApplication; forgetAccessible() before the window is destroyed.
+void announceAsWindow(QWidget& window);
 
-/// Drops the interface that screen readers were given for the widget, so that the next one made sees what
-/// has changed since (a label made selectable after it was created).
-void renewAccessibleInterface(QWidget& widget);
+/// Screen readers can read a selectable label as text and see and set its selection. Needs a QApplication;
+/// forgetAccessible() before the label is destroyed.
+void announceAsSelectableText(QLabel& label);
+
+/// Screen readers get Qt's own interface for the widget from now on: a widget that is about to be destroyed
+/// must be given no new interface of ours, which Qt would keep after it is gone.
+void forgetAccessible(QWidget& widget);
 
 } // namespace ringcalc::runtime

@@ -6,10 +6,12 @@
 #include "runtime/qt_text.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOption>
@@ -28,6 +30,26 @@ constexpr qsizetype kLongText = 32768;
 [[nodiscard]] QColor qColour(Colour colour) {
     return {static_cast<int>(colour & 0xFFU), static_cast<int>((colour >> 8U) & 0xFFU),
             static_cast<int>((colour >> 16U) & 0xFFU)};
+}
+
+// A selectable label has no menu of its own in Qt 6.4: one with the entries the text boxes have, in the
+// same words, so Qt's translation gives them in the program's language.
+void giveCopyMenu(QLabel& label) {
+    label.setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(&label, &QWidget::customContextMenuRequested, &label, [&label](const QPoint& at) {
+        auto* menu = new QMenu(&label);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        QAction* copy = menu->addAction(QCoreApplication::translate("QLineEdit", "&Copy"), &label, [&label] {
+            QGuiApplication::clipboard()->setText(label.selectedText());
+        });
+        copy->setShortcut(QKeySequence::Copy);
+        copy->setEnabled(label.hasSelectedText());
+        menu->addSeparator();
+        QAction* all = menu->addAction(QCoreApplication::translate("QLineEdit", "Select All"), &label,
+                                       [&label] { label.setSelection(0, static_cast<int>(label.text().size())); });
+        all->setShortcut(QKeySequence::SelectAll);
+        menu->popup(label.mapToGlobal(at));
+    });
 }
 
 [[nodiscard]] QWidget* buildControl(const ControlDescription& d, QWidget* parent) {
@@ -59,7 +81,8 @@ constexpr qsizetype kLongText = 32768;
         }
         if (d.selectable) {
             label->setTextInteractionFlags(Qt::TextSelectableByMouse); // Qt gives it click focus, never Tab's
-            renewAccessibleInterface(*label);
+            giveCopyMenu(*label);
+            announceAsSelectableText(*label);
         }
         widget = label;
         break;
@@ -134,7 +157,7 @@ struct TextRoom {
 } // namespace
 
 Form::Form(const WindowDescription& description) : m_window(std::make_unique<QWidget>()) {
-    installAccessibility();
+    announceAsWindow(*m_window);
     m_window->setObjectName(qText(description.name));
     m_window->setWindowTitle(qText(description.caption));
     m_window->resize(twipsToPixels(description.clientWidth), twipsToPixels(description.clientHeight));
@@ -174,6 +197,18 @@ Form::Form(const WindowDescription& description) : m_window(std::make_unique<QWi
     if (!focusOrder.empty()) {
         m_firstFocus = &control(focusOrder.front()->name);
     }
+    if (!description.defaultButton.empty()) {
+        auto* button = qobject_cast<QPushButton*>(&control(description.defaultButton));
+        if (button == nullptr) {
+            throw RuntimeError(ErrorKind::InvalidArgument, description.defaultButton);
+        }
+        button->setDefault(true);
+        for (const Control& c : m_controls) {
+            if (auto* edit = qobject_cast<QLineEdit*>(c.widget)) {
+                QObject::connect(edit, &QLineEdit::returnPressed, button, &QAbstractButton::click);
+            }
+        }
+    }
 
     m_cursorFlashTime = QApplication::cursorFlashTime();
     QObject::connect(qApp, &QApplication::focusChanged, m_window.get(), [this] { steadyCursorInLongTexts(); });
@@ -185,6 +220,10 @@ Form::Form(const WindowDescription& description) : m_window(std::make_unique<QWi
 }
 
 Form::~Form() {
+    forgetAccessible(*m_window);
+    for (const Control& c : m_controls) {
+        forgetAccessible(*c.widget);
+    }
     if (m_steadyCursor) {
         QApplication::setCursorFlashTime(m_cursorFlashTime);
     }

@@ -41,13 +41,14 @@ struct ControlDescription {
     bool selectable = false;   ///< a label whose text the mouse can select and the user copy; it takes no Tab focus
 };
 
-/// A top-level window: its name, caption, client area in twips and controls.
+/// A top-level window: its name, caption, client area in twips, controls and default button.
 struct WindowDescription {
     std::string_view name;
     std::string_view caption;
     int clientWidth = 0;  ///< twips
     int clientHeight = 0; ///< twips
     std::vector<ControlDescription> controls;
+    std::string_view defaultButton; ///< the button that Enter in a text box presses; none when empty
 };
 
 /// Twips to device-independent pixels, for places and sizes that are whole pixels at 96 dots per inch.

@@ -150,6 +150,109 @@ TEST_F(DesktopTest, TheWindowIsAnnouncedAsAWindowWithItsTitle) {
     EXPECT_EQ(accessible->text(QAccessible::Name), "Form1");
 }
 
+// The label's menu, opened by the mouse or the Menu key, in Qt's words for the text boxes' menu.
+TEST_F(DesktopTest, TheResultLineHasACopyMenu) {
+    QTest::mouseClick(&button("Command2"), Qt::LeftButton);
+    QLabel& result = label("Label4");
+    const auto openMenu = [&result](QContextMenuEvent::Reason reason) -> QMenu* {
+        const QPoint at(5, 5);
+        QContextMenuEvent event(reason, at, result.mapToGlobal(at));
+        QApplication::sendEvent(&result, &event);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    };
+    const auto entry = [](QMenu& menu, const QString& text) -> QAction* {
+        for (QAction* action : menu.actions()) {
+            if (action->text().remove('&') == text) {
+                return action;
+            }
+        }
+        return nullptr;
+    };
+    for (const auto reason : {QContextMenuEvent::Mouse, QContextMenuEvent::Keyboard}) {
+        QGuiApplication::clipboard()->clear();
+        result.setSelection(0, 0);
+        QMenu* menu = openMenu(reason);
+        ASSERT_NE(menu, nullptr) << reason;
+        QAction* copy = entry(*menu, "Копировать");
+        QAction* all = entry(*menu, "Выделить всё");
+        ASSERT_TRUE(copy != nullptr && all != nullptr) << reason;
+        EXPECT_FALSE(copy->isEnabled()); // nothing selected yet
+        all->trigger();
+        menu->close();
+        EXPECT_EQ(result.selectedText(), result.text());
+        menu = openMenu(reason);
+        ASSERT_NE(menu, nullptr);
+        copy = entry(*menu, "Копировать");
+        ASSERT_TRUE(copy != nullptr && copy->isEnabled());
+        copy->trigger();
+        menu->close();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), "Площадь: кольца=3.14; сектора=3.14; в процентах=100%");
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+// A paste of a megabyte and more: the box keeps all of it, its cursor stops blinking while it has the focus
+// (each repaint lays the whole line out again), and a click on a button leaves the focus in the box.
+TEST_F(DesktopTest, ALongTextKeepsItsBoxQuiet) {
+    const int flashTime = QApplication::cursorFlashTime();
+    ASSERT_GT(flashTime, 0);
+    QLineEdit& angle = box("Text3");
+    angle.setFocus();
+    angle.selectAll();
+    const QString megabyte(1'000'000, QLatin1Char('7'));
+    QGuiApplication::clipboard()->setText(megabyte);
+    QTest::keyClick(&angle, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(angle.text(), megabyte);
+    EXPECT_EQ(QApplication::cursorFlashTime(), 0);
+    QTest::mouseClick(&button("Command2"), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), &angle);
+    ASSERT_EQ(m_box.m_shown.size(), 1U);
+    EXPECT_EQ(m_box.m_shown[0].prompt, "Угол сектора: число слишком велико");
+
+    // A box with a short text blinks again, and buttons take the focus on a click again.
+    box("Text1").setFocus();
+    EXPECT_EQ(QApplication::cursorFlashTime(), flashTime);
+    QTest::mouseClick(&button("Command2"), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), &control("Command2"));
+    angle.setFocus();
+    EXPECT_EQ(QApplication::cursorFlashTime(), 0);
+    angle.setText("360");
+    EXPECT_EQ(QApplication::cursorFlashTime(), flashTime);
+}
+
+// A screen reader holds interfaces of the window and its controls when the window goes; Qt must keep none
+// of ours for a widget that is gone, and a new window gets fresh ones (AddressSanitizer would see a stale one).
+TEST(Accessibility, TheWindowGoesWhileAReaderHoldsItsInterfaces) {
+    QAccessible::setActive(true); // as when a screen reader is connected: every change is announced
+    for (int round = 0; round < 3; ++round) {
+        RecordingMessageBox box;
+        const runtime::ProjectDescriptor project = app::projectDescriptor();
+        auto program = std::make_unique<runtime::Program>(project, box);
+        QWidget& window = program->form().window();
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&window);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->role(), QAccessible::Window);
+        EXPECT_EQ(accessible->text(QAccessible::Name), "Form1");
+        for (int i = 0; i < accessible->childCount(); ++i) {
+            (void)accessible->child(i)->text(QAccessible::Name);
+        }
+        auto& result = dynamic_cast<QLabel&>(program->form().control("Label4"));
+        QAccessibleInterface* line = QAccessible::queryAccessibleInterface(&result);
+        ASSERT_NE(line, nullptr);
+        ASSERT_NE(line->textInterface(), nullptr);
+        EXPECT_EQ(line->textInterface()->characterCount(), result.text().size());
+        program.reset();
+        QCoreApplication::processEvents();
+    }
+    QAccessible::setActive(false);
+    // Only the windows the runtime builds are announced as windows.
+    QWidget plain;
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&plain);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_NE(accessible->role(), QAccessible::Window);
+}
+
 struct BadProject {
     const char* what;
     runtime::WindowDescription window;

@@ -10,9 +10,11 @@ add_test(NAME window_font_144dpi COMMAND ui_tests --gtest_filter=WindowFont.*)
 set_tests_properties(window_font_144dpi PROPERTIES
                      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FONT_DPI=144;QT_ENABLE_HIGHDPI_SCALING=0")
 
-# The real executable under a real X server.
+# The real executable under a real X server, with a session bus of its own that ends with it (else D-Bus
+# autolaunch would leave a bus behind).
 find_program(XVFB_RUN xvfb-run REQUIRED)
-add_test(NAME real_window COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24"
+find_program(DBUS_RUN_SESSION dbus-run-session REQUIRED)
+add_test(NAME real_window COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24" ${DBUS_RUN_SESSION} --
                                   ${CMAKE_CURRENT_SOURCE_DIR}/real_window_test.sh $<TARGET_FILE:ringcalc>)
 set_tests_properties(real_window PROPERTIES TIMEOUT 60 ENVIRONMENT "QT_QPA_PLATFORM=xcb")
 
@@ -23,3 +25,11 @@ set_tests_properties(packaging PROPERTIES TIMEOUT 120)
 # The real executable as a native Wayland client of a headless Weston; skipped where Weston cannot start.
 add_test(NAME wayland_window COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wayland_window_test.sh $<TARGET_FILE:ringcalc>)
 set_tests_properties(wayland_window PROPERTIES TIMEOUT 60 SKIP_RETURN_CODE 77)
+
+# Starting and ending off the usual road: no window platform, a window that cannot be built, signals.
+add_executable(bad_start bad_start.cpp)
+target_link_libraries(bad_start PRIVATE ringcalc_runtime ringcalc_options)
+add_test(NAME start COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24" ${DBUS_RUN_SESSION} --
+                            ${CMAKE_CURRENT_SOURCE_DIR}/start_test.sh
+                            $<TARGET_FILE:ringcalc> $<TARGET_FILE:bad_start>)
+set_tests_properties(start PROPERTIES TIMEOUT 90 ENVIRONMENT "QT_QPA_PLATFORM=xcb")

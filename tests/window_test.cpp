@@ -106,17 +106,32 @@ TEST_F(WindowTest, TabCyclesThroughTheBoxesAndButtonsOnly) {
     EXPECT_EQ(QApplication::focusWidget(), &control("Command2"));
 }
 
-TEST_F(WindowTest, SpaceOrEnterOnTheStartFocusShowsTheResult) {
+TEST_F(WindowTest, SpaceOrEnterOnTheStartFocusOrEnterInABoxShowsTheResult) {
     for (const auto key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
         label("Label4").setText(startCaption);
         QTest::keyClick(QApplication::focusWidget(), key);
         EXPECT_EQ(caption(), startLine) << key;
     }
-    // Typing into a box changes no result.
-    label("Label4").setText(startCaption);
-    QTest::keyClicks(&box("Text3"), "0");
-    QTest::keyClick(&box("Text3"), Qt::Key_Return);
-    EXPECT_EQ(caption(), startCaption);
+    // Typing into a box changes no result; Enter in any box presses "Вывод данных", the window's default
+    // button, and Escape does nothing at all.
+    setText("Text3", "180");
+    for (const char* name : {"Text1", "Text2", "Text3"}) {
+        label("Label4").setText(startCaption);
+        box(name).setFocus();
+        QTest::keyClick(&box(name), Qt::Key_Escape);
+        EXPECT_EQ(caption(), startCaption) << name;
+        for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+            label("Label4").setText(startCaption);
+            QTest::keyClick(&box(name), key);
+            // 3.14 × 180 ÷ 360 = 1.57; 180 × 100 ÷ 360 = 50.
+            EXPECT_EQ(caption(), "Площадь: кольца=3.14; сектора=1.57; в процентах=50%") << name << " " << key;
+        }
+        EXPECT_EQ(QApplication::focusWidget(), &control(name)); // the caret stays where the user typed
+    }
+    EXPECT_EQ(box("Text1").text(), "1");
+    EXPECT_EQ(box("Text3").text(), "180");
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_TRUE(m_box.m_shown.empty());
 }
 
 struct Keystrokes {

@@ -33,7 +33,8 @@ const std::vector<runtime::ControlDescription> controls{
 } // namespace
 
 const WindowDescription& form1Description() {
-    static const WindowDescription description{"Form1", "Form1", 10980, 1410, controls};
+    // Enter in any box computes, as in other calculators; Escape does nothing, so no stray key loses a text.
+    static const WindowDescription description{"Form1", "Form1", 10980, 1410, controls, "Command2"};
     return description;
 }
 
