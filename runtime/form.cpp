@@ -211,15 +211,17 @@ Form::Form(const WindowDescription& description) : m_window(std::make_unique<QWi
     }
 
     m_cursorFlashTime = QApplication::cursorFlashTime();
-    QObject::connect(qApp, &QApplication::focusChanged, m_window.get(), [this] { steadyCursorInLongTexts(); });
+    m_focusWatch = std::make_unique<QObject>();
+    QObject::connect(qApp, &QApplication::focusChanged, m_focusWatch.get(), [this] { steadyCursorInLongTexts(); });
     for (const Control& c : m_controls) {
         if (auto* edit = qobject_cast<QLineEdit*>(c.widget)) {
-            QObject::connect(edit, &QLineEdit::textChanged, m_window.get(), [this] { steadyCursorInLongTexts(); });
+            QObject::connect(edit, &QLineEdit::textChanged, m_focusWatch.get(), [this] { steadyCursorInLongTexts(); });
         }
     }
 }
 
 Form::~Form() {
+    m_focusWatch.reset(); // the focus moves while the window goes, and its controls are no longer to be asked
     forgetAccessible(*m_window);
     for (const Control& c : m_controls) {
         forgetAccessible(*c.widget);

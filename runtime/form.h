@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+class QObject;
 class QWidget;
 
 namespace ringcalc::runtime {
@@ -53,7 +54,8 @@ private:
     std::unique_ptr<QWidget> m_window;
     std::vector<Control> m_controls;
     QWidget* m_firstFocus = nullptr;
-    int m_cursorFlashTime = 0; // the desktop's, restored when the window goes
+    std::unique_ptr<QObject> m_focusWatch; // the context of the connections that watch the focus and the texts
+    int m_cursorFlashTime = 0;             // the desktop's, restored when the window goes
     bool m_steadyCursor = false;
 };
 

@@ -25,6 +25,11 @@ set_tests_properties(packaging PROPERTIES TIMEOUT 120)
 # The real executable as a native Wayland client of a headless Weston; skipped where Weston cannot start.
 add_test(NAME wayland_window COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wayland_window_test.sh $<TARGET_FILE:ringcalc>)
 set_tests_properties(wayland_window PROPERTIES TIMEOUT 60 SKIP_RETURN_CODE 77)
+# Under the sanitizers: Mesa's EGL driver, which Qt's Wayland EGL integration loads where it is installed,
+# keeps an allocation of its DRI driver to the end of the process and unloads that driver before the leak
+# check. Only the slow unwinder follows such a stack back into the EGL library still loaded, which the leak
+# suppressions name; the fast one stops in the unloaded driver and leaves nothing to match.
+set_property(TEST wayland_window PROPERTY ENVIRONMENT_MODIFICATION "ASAN_OPTIONS=string_append::fast_unwind_on_malloc=0")
 
 # Starting and ending off the usual road: no window platform, a window that cannot be built, signals.
 add_executable(bad_start bad_start.cpp)
