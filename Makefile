@@ -7,7 +7,7 @@ deps:
 
 run: deps
 	cmake --preset release
-	cmake --build --preset release
+	cmake --build --preset release --target ringcalc
 	./build/release/app/ringcalc
 
 test: deps
@@ -17,7 +17,7 @@ test: deps
 
 bench: deps
 	cmake --preset release
-	cmake --build --preset release
+	cmake --build --preset release --target ringcalc
 	./build/release/bench/ringcalc_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 fuzz: deps
@@ -28,7 +28,7 @@ fuzz: deps
 
 package: deps
 	cmake --preset release
-	cmake --build --preset release
+	cmake --build --preset release --target ringcalc
 	cd build/release && cpack
 	@ls build/release/ringcalc_*.deb
 

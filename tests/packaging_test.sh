@@ -10,6 +10,10 @@ deb=${3:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
+# The version as shown, from the project's: the major number and the minor in two digits (1.0.0.0 is "1.00").
+project_version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
+IFS=. read -r major minor patch tweak <<<"$project_version"
+version=$(printf '%d.%02d' "$major" "$minor")
 
 # Exactly three images: 32x32 in 2 colours, 32x32 in 16, 16x16 in 16.
 ico=$source_dir/packaging/icons/ringcalc.ico
@@ -24,13 +28,14 @@ for f in ringcalc.ico ringcalc-16.png ringcalc-32.png ringcalc.svg ringcalc-16.r
     cmp -s "$work/$f" "$source_dir/packaging/icons/$f" || fail "$f differs from what make_icons.py draws"
 done
 
-# The resource script compiles, and its version record says 1.0.0.0 and "1.00" for language 0x0409/0x04B0.
+# The resource script compiles, and its version record says the project's version for language 0x0409/0x04B0.
 x86_64-w64-mingw32-windres --preprocessor=cpp -i "$build_dir/app/ringcalc.rc" -O res -o "$work/ringcalc.res"
 x86_64-w64-mingw32-windres -i "$work/ringcalc.res" -O rc -o "$work/decompiled.rc"
-grep -q 'FILEVERSION 1, 0, 0, 0' "$work/decompiled.rc" || fail "file version"
-grep -q 'PRODUCTVERSION 1, 0, 0, 0' "$work/decompiled.rc" || fail "product version"
-grep -q 'VALUE "FileVersion", "1.00"' "$work/decompiled.rc" || fail "FileVersion string"
-grep -q 'VALUE "ProductVersion", "1.00"' "$work/decompiled.rc" || fail "ProductVersion string"
+numeric="$major, $minor, ${patch:-0}, ${tweak:-0}"
+grep -q "FILEVERSION $numeric" "$work/decompiled.rc" || fail "file version"
+grep -q "PRODUCTVERSION $numeric" "$work/decompiled.rc" || fail "product version"
+grep -q "VALUE \"FileVersion\", \"$version\"" "$work/decompiled.rc" || fail "FileVersion string"
+grep -q "VALUE \"ProductVersion\", \"$version\"" "$work/decompiled.rc" || fail "ProductVersion string"
 grep -q 'BLOCK "040904B0"' "$work/decompiled.rc" || fail "string table language"
 grep -q 'VALUE "Translation", 0x409, 1200' "$work/decompiled.rc" || fail "translation"
 grep -q 'FILETYPE 0x1' "$work/decompiled.rc" || fail "file type"
@@ -47,7 +52,7 @@ for size in 16 32; do
         fail "${size}x${size} icon"
 done
 grep -q '<svg' "$root/share/icons/hicolor/scalable/apps/org.ringcalc.RingCalc.svg" || fail "scalable icon"
-grep -q 'release version="1.00"' "$root/share/metainfo/org.ringcalc.RingCalc.metainfo.xml" || fail "release"
+grep -q "release version=\"$version\"" "$root/share/metainfo/org.ringcalc.RingCalc.metainfo.xml" || fail "release"
 grep -q '<project_license>MIT</project_license>' "$root/share/metainfo/org.ringcalc.RingCalc.metainfo.xml" ||
     fail "metainfo licence"
 
@@ -57,8 +62,10 @@ lexgrog "$page" | grep -q 'ringcalc - area of a flat ring' || fail "manual page 
 warnings=$(zcat "$page" | groff -man -ww -Tutf8 -K utf8 2>&1 >/dev/null)
 [[ -z $warnings ]] || fail "groff warns about the manual page: $warnings"
 zcat "$page" | grep -q '^\.SH EXIT STATUS' || fail "manual page EXIT STATUS"
+zcat "$page" | head -n 1 | grep -q -F "\"ringcalc $version\"" || fail "manual page version"
 grep -q '^License: Expat' "$root/share/doc/ringcalc/copyright" || fail "copyright file"
-zcat "$root/share/doc/ringcalc/changelog.gz" | head -n 1 | grep -q '^ringcalc (1.00) ' || fail "changelog"
+zcat "$root/share/doc/ringcalc/changelog.gz" | head -n 1 | grep -q -F "ringcalc ($version) " ||
+    fail "the changelog's last entry is not for $version"
 echo "PASS: icon group, version record, desktop files, manual page, licence and changelog"
 [[ -n $deb ]] || exit 0
 

@@ -333,7 +333,7 @@ TEST_F(WindowTest, AMegabyteOfDigitsAsTheOuterRadiusReportsOverflowAndLosesNothi
 }
 
 TEST_F(WindowTest, CarriesTheVersionAndTheIcon) {
-    EXPECT_EQ(QCoreApplication::applicationVersion(), "1.00");
+    EXPECT_EQ(QCoreApplication::applicationVersion().toStdString(), m_project.applicationVersion);
     EXPECT_EQ(QGuiApplication::desktopFileName(), "org.ringcalc.RingCalc");
     const QList<QSize> sizes = window().windowIcon().availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(16, 16)));
