@@ -1,3 +1,4 @@
+// The entry point: hands the project descriptor to the runtime.
 #include "app/project.h"
 
 int main(int argc, char** argv) {

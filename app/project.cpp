@@ -1,3 +1,4 @@
+// The project descriptor: the start window Form1 and the bindings of its events to the actions.
 #include "app/project.h"
 
 #include "core/radius_check.h"

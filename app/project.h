@@ -1,3 +1,4 @@
+// The program as the runtime starts it.
 #pragma once
 
 #include "runtime/program.h"

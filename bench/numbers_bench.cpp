@@ -1,3 +1,4 @@
+// Benchmarks of the number runtime and the areas action, against the C library's peers.
 #include "core/ring_sector.h"
 #include "fake_form.h"
 #include "runtime/number_text.h"

@@ -1,3 +1,4 @@
+// Benchmarks of the real window under load: long texts in its boxes, and results.
 #include "app/project.h"
 #include "core/radius_check.h"
 #include "fake_form.h"

@@ -1,3 +1,4 @@
+// The radius check: the warning when the inner radius exceeds the outer one.
 #include "core/radius_check.h"
 
 #include "runtime/arithmetic.h"

@@ -1,3 +1,4 @@
+// The radius check, run on every change of the inner radius.
 #pragma once
 
 #include "core/action_forms.h"

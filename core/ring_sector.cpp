@@ -1,3 +1,4 @@
+// The areas action: the ring's and the sector's areas, the share of a turn, and the result line.
 #include "core/ring_sector.h"
 
 #include "runtime/arithmetic.h"

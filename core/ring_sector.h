@@ -1,3 +1,4 @@
+// The areas action of "Вывод данных" and its two steps, computing and the result line.
 #pragma once
 
 #include "core/action_forms.h"

@@ -1,3 +1,4 @@
+// Fuzz target: reading a number from any text, and writing it back.
 #include "runtime/number_text.h"
 #include "runtime/read_number.h"
 #include "runtime/runtime_error.h"

@@ -1,3 +1,4 @@
+// Fuzz target: both actions on any three texts.
 #include "core/radius_check.h"
 #include "core/ring_sector.h"
 #include "fake_form.h"

@@ -1,3 +1,4 @@
+// Checked arithmetic, joining texts, and the text of a character code.
 #include "runtime/arithmetic.h"
 
 #include "runtime/number_text.h"

@@ -1,3 +1,4 @@
+// The arithmetic and the joining of texts that the actions ask of the runtime.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// The dispatch boundary: where an error that leaves an action is reported.
 #include "runtime/dispatch.h"
 
 #include "runtime/runtime_error.h"

@@ -1,3 +1,4 @@
+// Calling an event's action, and what becomes of an error that leaves it.
 #pragma once
 
 #include "runtime/message_box.h"

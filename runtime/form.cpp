@@ -1,3 +1,4 @@
+// Building a window and its controls from a description with Qt Widgets, and the font that fits them.
 #include "runtime/form.h"
 
 #include "runtime/accessible.h"
@@ -39,9 +40,8 @@ void giveCopyMenu(QLabel& label) {
     QObject::connect(&label, &QWidget::customContextMenuRequested, &label, [&label](const QPoint& at) {
         auto* menu = new QMenu(&label);
         menu->setAttribute(Qt::WA_DeleteOnClose);
-        QAction* copy = menu->addAction(QCoreApplication::translate("QLineEdit", "&Copy"), &label, [&label] {
-            QGuiApplication::clipboard()->setText(label.selectedText());
-        });
+        QAction* copy = menu->addAction(QCoreApplication::translate("QLineEdit", "&Copy"), &label,
+                                        [&label] { QGuiApplication::clipboard()->setText(label.selectedText()); });
         copy->setShortcut(QKeySequence::Copy);
         copy->setEnabled(label.hasSelectedText());
         menu->addSeparator();

@@ -1,3 +1,4 @@
+// A window built from its description, its controls found by name.
 #pragma once
 
 #include "runtime/pinned.h"

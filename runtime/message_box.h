@@ -1,3 +1,4 @@
+// The message box that the actions ask of the runtime.
 #pragma once
 
 #include <string_view>

@@ -21,7 +21,8 @@ std::string NumberText(double value) {
     // The general form with a precision is printf's %g to the character, whatever the process locale; %G
     // differs only in the exponent's letter.
     std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
     std::replace(buffer.data(), result.ptr, 'e', 'E');
     return {buffer.data(), result.ptr};
 }

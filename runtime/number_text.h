@@ -1,3 +1,4 @@
+// NumberText: the text of a double in the result line.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// A base for objects that must stay where they were built.
 #pragma once
 
 namespace ringcalc::runtime {

@@ -1,3 +1,4 @@
+// The running program: the window, its icon and bindings, Qt's translation, signals, start and end.
 #include "runtime/program.h"
 
 #include "runtime/qt_message_box.h"
@@ -160,8 +161,8 @@ private:
             std::_Exit(1);
         }
         const auto text = [](const char* s) { return std::string(s != nullptr ? s : ""); };
-        s_held.push_back({type, text(context.file), context.line, text(context.function), text(context.category),
-                          message});
+        s_held.push_back(
+            {type, text(context.file), context.line, text(context.function), text(context.category), message});
     }
 
     // Qt's own last words name the platforms it has; the environment tells which was asked for.
@@ -178,8 +179,7 @@ private:
             const QString name = asked.section(QLatin1Char(';'), 0, 0).section(QLatin1Char(':'), 0, 0);
             if (!names.contains(name)) {
                 return "there is no window platform \"" + name.toStdString() +
-                       "\" (QT_QPA_PLATFORM); unset QT_QPA_PLATFORM or set it to one of: " +
-                       available.toStdString();
+                       "\" (QT_QPA_PLATFORM); unset QT_QPA_PLATFORM or set it to one of: " + available.toStdString();
             }
         }
         const QString display = qEnvironmentVariable("DISPLAY");
@@ -188,8 +188,8 @@ private:
             return "no display is set; run it in a desktop session, or set DISPLAY (X11) or WAYLAND_DISPLAY "
                    "(Wayland) to a running one";
         }
-        const QString shown = !display.isEmpty() ? QStringLiteral("DISPLAY=") + display
-                                                 : QStringLiteral("WAYLAND_DISPLAY=") + wayland;
+        const QString shown =
+            !display.isEmpty() ? QStringLiteral("DISPLAY=") + display : QStringLiteral("WAYLAND_DISPLAY=") + wayland;
         return "the display " + shown.toStdString() +
                " cannot be reached; check that it runs and may be used, or set DISPLAY or WAYLAND_DISPLAY to one "
                "that does";

@@ -1,3 +1,4 @@
+// The project descriptor, the running program, and the runtime's start and end.
 #pragma once
 
 #include "runtime/dispatch.h"

@@ -1,3 +1,4 @@
+// The message box of the desktop, on QMessageBox.
 #include "runtime/qt_message_box.h"
 
 #include "runtime/qt_text.h"

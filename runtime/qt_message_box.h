@@ -1,3 +1,4 @@
+// The message box of the desktop.
 #pragma once
 
 #include "runtime/message_box.h"

@@ -1,3 +1,4 @@
+// UTF-8 texts as Qt's strings.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// ReadNumber: the number at the start of a text, correctly rounded.
 #include "runtime/read_number.h"
 
 #include "runtime/runtime_error.h"

@@ -1,3 +1,4 @@
+// ReadNumber: the number at the start of a text.
 #pragma once
 
 #include <string_view>

@@ -1,3 +1,4 @@
+// The description a window is built from: its controls, their places in twips, their look.
 #pragma once
 
 #include <cstdint>

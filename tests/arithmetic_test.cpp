@@ -1,3 +1,4 @@
+// Tests of the checked arithmetic, joining and character codes.
 #include "raised_error.h"
 #include "runtime/arithmetic.h"
 #include "runtime/runtime_error.h"

@@ -1,3 +1,4 @@
+// Tests of the window on a desktop: its font, copying the result, menus, screen readers, long texts, bad descriptions.
 #include "raised_error.h"
 #include "runtime/runtime_error.h"
 #include "ui/form1.h"

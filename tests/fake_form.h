@@ -1,3 +1,4 @@
+// Fakes of the window and the message box, shared by the suites, the benchmarks and the fuzzers.
 #pragma once
 
 #include "core/action_forms.h"

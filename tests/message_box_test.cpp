@@ -1,3 +1,4 @@
+// Tests of the desktop's message box and of the dispatch boundary's reports.
 #include "core/radius_check.h"
 #include "fake_form.h"
 #include "runtime/dispatch.h"

@@ -1,3 +1,4 @@
+// Tests of NumberText against the C library's %.15G.
 #include "runtime/number_text.h"
 
 #include <gtest/gtest.h>

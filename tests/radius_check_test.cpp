@@ -1,3 +1,4 @@
+// Tests of the radius check on a fake window.
 #include "core/radius_check.h"
 #include "fake_form.h"
 #include "runtime/read_number.h"

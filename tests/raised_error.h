@@ -1,3 +1,4 @@
+// A helper that tells which runtime error a call raised.
 #pragma once
 
 #include "runtime/runtime_error.h"

@@ -1,3 +1,4 @@
+// Tests of ReadNumber: the forms of a number, rounding, overflow and long texts.
 #include "raised_error.h"
 #include "runtime/read_number.h"
 #include "runtime/runtime_error.h"

@@ -1,3 +1,4 @@
+// Tests of the areas action: the numbers, the result line and errors.
 #include "core/ring_sector.h"
 #include "fake_form.h"
 #include "raised_error.h"

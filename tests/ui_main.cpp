@@ -1,3 +1,4 @@
+// The window suites' main: one QApplication, offscreen unless a platform is asked for.
 #include <QApplication>
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The window suites' fixture: the real program built through the runtime.
 #pragma once
 
 #include "app/project.h"

@@ -1,3 +1,4 @@
+// Tests of the real window: its controls, the focus, both actions, errors and the ends of the program.
 #include "runtime/dispatch.h"
 #include "window_fixture.h"
 

@@ -1,3 +1,4 @@
+// Form1's description: one control a row.
 #include "ui/form1.h"
 
 namespace ringcalc::ui {

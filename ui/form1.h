@@ -1,3 +1,4 @@
+// The calculator's window: its description, and the view the actions have of it.
 #pragma once
 
 #include "core/action_forms.h"
