@@ -17,7 +17,7 @@ test: deps
 
 bench: deps
 	cmake --preset release
-	cmake --build --preset release --target ringcalc
+	cmake --build --preset release
 	./build/release/bench/ringcalc_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 fuzz: deps
@@ -28,7 +28,7 @@ fuzz: deps
 
 package: deps
 	cmake --preset release
-	cmake --build --preset release --target ringcalc
+	cmake --build --preset release
 	cd build/release && cpack
 	@ls build/release/ringcalc_*.deb
 
