@@ -31,8 +31,7 @@ runtime::ProjectDescriptor projectDescriptor() {
         "ringcalc",
         kVersionText,
         kAppId,
-        {":/ringcalc/icons/ringcalc-16.rgba", ":/ringcalc/icons/ringcalc-32.rgba"},
-        "qtbase_ru",
+        "ru",
     };
 }
 

@@ -4,6 +4,7 @@
 #include "fake_form.h"
 #include "runtime/message_box.h"
 #include "runtime/program.h"
+#include "runtime/qt/qt_form.h"
 #include "ui/form1.h"
 
 #include <QAbstractButton>
@@ -22,7 +23,7 @@ struct Window {
     ringcalc::runtime::ProjectDescriptor project = ringcalc::app::projectDescriptor();
     ringcalc::runtime::Program program{project, box};
 
-    QLineEdit& edit(const char* name) const { return dynamic_cast<QLineEdit&>(program.form().control(name)); }
+    QLineEdit& edit(const char* name) const { return dynamic_cast<QLineEdit&>(program.form().native().control(name)); }
 };
 
 // A megabyte put into a text box. Into the inner radius box it brings one radius check; the angle box, which
@@ -54,7 +55,7 @@ BENCHMARK(megabyteRadiusCheck)->Unit(benchmark::kMillisecond);
 void megabyteOuterRadiusResult(benchmark::State& state) {
     Window window;
     window.edit("Text1").setText(QString(1'000'000, QLatin1Char('9')));
-    auto& button = dynamic_cast<QAbstractButton&>(window.program.form().control("Command2"));
+    auto& button = dynamic_cast<QAbstractButton&>(window.program.form().native().control("Command2"));
     for (auto _ : state) {
         button.click();
     }
@@ -65,7 +66,7 @@ BENCHMARK(megabyteOuterRadiusResult)->Unit(benchmark::kMillisecond);
 // A click with the start texts, for comparison.
 void startTextsResult(benchmark::State& state) {
     Window window;
-    auto& button = dynamic_cast<QAbstractButton&>(window.program.form().control("Command2"));
+    auto& button = dynamic_cast<QAbstractButton&>(window.program.form().native().control("Command2"));
     for (auto _ : state) {
         button.click();
     }

@@ -10,8 +10,6 @@
 #include <string_view>
 #include <vector>
 
-class QTranslator;
-
 namespace ringcalc::runtime {
 
 /// The events of a control that an action can be bound to.
@@ -31,16 +29,16 @@ struct EventBinding {
 struct ProjectDescriptor {
     const WindowDescription* startWindow = nullptr;
     std::vector<EventBinding> bindings;
-    std::string_view applicationName;        ///< such as "ringcalc"
-    std::string_view applicationVersion;     ///< such as "1.00"
-    std::string_view desktopFileName;        ///< the .desktop entry's name without ".desktop"
-    std::vector<std::string_view> iconFiles; ///< the window's icon: square images of bare RGBA bytes, one per size
-    std::string_view toolkitTranslation;     ///< Qt's own texts in the program's language, such as "qtbase_ru"
+    std::string_view applicationName;    ///< such as "ringcalc"
+    std::string_view applicationVersion; ///< such as "1.00"
+    std::string_view desktopFileName;    ///< the desktop's name for it: the .desktop entry's without ".desktop"
+    std::string_view language;           ///< the program's language, such as "ru": the toolkit's own texts
+                                         ///< (menus, buttons) are shown in it where the toolkit has them
 };
 
 /// The running program: the start window built, its events bound through dispatch, shown with the focus
-/// on its lowest tab index. Needs a QApplication. The controls' connections call back into it, so it is
-/// pinned where it was built.
+/// on its lowest tab index. Needs the toolkit's application (Qt's) or thread (Win32's message queue). The
+/// controls call back into it, so it is pinned where it was built.
 class Program : private Pinned {
 public:
     /// Raises RuntimeError(InvalidArgument), about the control at fault, for a bad window description or a
@@ -52,8 +50,9 @@ public:
     [[nodiscard]] Form& form() const noexcept { return *m_form; }
 
 private:
+    struct Native; // what the toolkit's layer keeps while the program runs
     MessageBoxService& m_messageBox;
-    std::unique_ptr<QTranslator> m_translator; // installed while the program runs, when the file was found
+    std::unique_ptr<Native> m_native;
     std::unique_ptr<Form> m_form;
 };
 

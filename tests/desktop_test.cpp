@@ -1,5 +1,6 @@
 // Tests of the window on a desktop: its font, copying the result, menus, screen readers, long texts, bad descriptions.
 #include "raised_error.h"
+#include "runtime/qt/qt_form.h"
 #include "runtime/runtime_error.h"
 #include "ui/form1.h"
 #include "window_fixture.h"
@@ -57,22 +58,22 @@ TEST(WindowFont, IsTheLargestSizeAtWhichEveryFixedCaptionFits) {
         for (int points = 8; points <= 16; ++points) {
             QApplication::setFont(QFont(family, points));
             const runtime::Form form(ui::form1Description());
-            const QFont font = form.window().font();
+            const QFont font = form.native().window().font();
             EXPECT_EQ(QFontInfo(font).family(), family);
             EXPECT_LE(font.pointSizeF(), points);
-            const double smallest = 8.0 * 72 / form.window().logicalDpiY(); // 8 pixels: 6 points at 96 dpi
+            const double smallest = 8.0 * 72 / form.native().window().logicalDpiY(); // 8 pixels: 6 points at 96 dpi
             QFont larger = font;
             larger.setPointSizeF(font.pointSizeF() + 0.5);
             bool largerFitsAll = true;
             for (const char* name : fixedControls) {
-                QWidget& control = form.control(name);
+                QWidget& control = form.native().control(name);
                 EXPECT_EQ(control.font(), font) << name; // one font for the whole window
                 if (font.pointSizeF() > smallest) {
                     EXPECT_TRUE(fits(font, control)) << family.toStdString() << " " << points << " pt: " << name;
                 }
                 largerFitsAll = largerFitsAll && fits(larger, control);
             }
-            if (family == "DejaVu Sans" && points == 9 && form.window().logicalDpiY() == 96) {
+            if (family == "DejaVu Sans" && points == 9 && form.native().window().logicalDpiY() == 96) {
                 // Debian's default: "Внутренний радиус" is 124.95 px wide at 9 pt (12 px) and 118.0 px at 8.5 pt,
                 // in a label 121 px wide.
                 EXPECT_EQ(font.pointSizeF(), 8.5);
@@ -134,10 +135,10 @@ TEST_F(DesktopTest, QtsOwnTextsAreRussian) {
 TEST(Program, StartsAsBeforeWithoutTheTranslation) {
     RecordingMessageBox box;
     runtime::ProjectDescriptor project = app::projectDescriptor();
-    project.toolkitTranslation = "qtbase_none";
+    project.language = "none"; // no such translation
     {
         const runtime::Program program(project, box);
-        EXPECT_TRUE(program.form().window().isVisible());
+        EXPECT_TRUE(program.form().native().window().isVisible());
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
     }
     QCoreApplication::processEvents();
@@ -230,7 +231,7 @@ TEST(Accessibility, TheWindowGoesWhileAReaderHoldsItsInterfaces) {
         RecordingMessageBox box;
         const runtime::ProjectDescriptor project = app::projectDescriptor();
         auto program = std::make_unique<runtime::Program>(project, box);
-        QWidget& window = program->form().window();
+        QWidget& window = program->form().native().window();
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&window);
         ASSERT_NE(accessible, nullptr);
         EXPECT_EQ(accessible->role(), QAccessible::Window);
@@ -238,7 +239,7 @@ TEST(Accessibility, TheWindowGoesWhileAReaderHoldsItsInterfaces) {
         for (int i = 0; i < accessible->childCount(); ++i) {
             (void)accessible->child(i)->text(QAccessible::Name);
         }
-        auto& result = dynamic_cast<QLabel&>(program->form().control("Label4"));
+        auto& result = dynamic_cast<QLabel&>(program->form().native().control("Label4"));
         QAccessibleInterface* line = QAccessible::queryAccessibleInterface(&result);
         ASSERT_NE(line, nullptr);
         ASSERT_NE(line->textInterface(), nullptr);

@@ -3,7 +3,7 @@
 #include "fake_form.h"
 #include "runtime/dispatch.h"
 #include "runtime/form.h"
-#include "runtime/qt_message_box.h"
+#include "runtime/qt/qt_message_box.h"
 #include "runtime/runtime_error.h"
 
 #include <QAbstractButton>

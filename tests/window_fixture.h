@@ -4,6 +4,7 @@
 #include "app/project.h"
 #include "fake_form.h"
 #include "runtime/program.h"
+#include "runtime/qt/qt_form.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -37,8 +38,8 @@ protected:
         EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty()) << "a top-level window outlived its test";
     }
 
-    [[nodiscard]] QWidget& window() const { return m_program->form().window(); }
-    [[nodiscard]] QWidget& control(const char* name) const { return m_program->form().control(name); }
+    [[nodiscard]] QWidget& window() const { return m_program->form().native().window(); }
+    [[nodiscard]] QWidget& control(const char* name) const { return m_program->form().native().control(name); }
     [[nodiscard]] QLineEdit& box(const char* name) const { return dynamic_cast<QLineEdit&>(control(name)); }
     [[nodiscard]] QLabel& label(const char* name) const { return dynamic_cast<QLabel&>(control(name)); }
     [[nodiscard]] QAbstractButton& button(const char* name) const {

@@ -2,6 +2,7 @@
 #include "app/project.h"
 #include "fake_form.h"
 #include "runtime/program.h"
+#include "runtime/qt/qt_form.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -79,9 +80,9 @@ int main(int argc, char** argv) {
         window = &bareWindow;
     } else {
         program = std::make_unique<ringcalc::runtime::Program>(project, box);
-        edit = &dynamic_cast<QLineEdit&>(program->form().control(argv[2]));
-        button = &dynamic_cast<QAbstractButton&>(program->form().control("Command2"));
-        window = &program->form().window();
+        edit = &dynamic_cast<QLineEdit&>(program->form().native().control(argv[2]));
+        button = &dynamic_cast<QAbstractButton&>(program->form().native().control("Command2"));
+        window = &program->form().native().window();
     }
     if (!QTest::qWaitForWindowActive(window)) {
         std::fprintf(stderr, "the window did not become active\n");

@@ -1,10 +1,11 @@
 // Building a window and its controls from a description with Qt Widgets, and the font that fits them.
-#include "runtime/form.h"
+#include "runtime/qt/qt_form.h"
 
-#include "runtime/accessible.h"
+#include "runtime/font_fit.h"
+#include "runtime/qt/accessible.h"
 #include "runtime/runtime_error.h"
 
-#include "runtime/qt_text.h"
+#include "runtime/qt/qt_text.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -101,12 +102,10 @@ void giveCopyMenu(QLabel& label) {
 
 // Where a control of fixed size draws its text, and the text that must fit there on one line; for a text
 // box only the height of a line must fit, as its text scrolls.
-struct TextRoom {
-    QString text;
-    QRectF room;
-};
-
 [[nodiscard]] TextRoom textRoom(QWidget& widget) {
+    const auto room = [](const QString& text, const QRectF& rect) {
+        return TextRoom{text.toStdString(), rect.width(), rect.height()};
+    };
     QStyle& style = *widget.style();
     if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
         QStyleOptionFrame option;
@@ -114,49 +113,56 @@ struct TextRoom {
         option.rect = edit->rect();
         option.lineWidth = style.pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
         // A text box keeps one pixel free above and below its line.
-        return {{}, QRectF(style.subElementRect(QStyle::SE_LineEditContents, &option, edit)).adjusted(0, 1, 0, -1)};
+        return room({}, QRectF(style.subElementRect(QStyle::SE_LineEditContents, &option, edit)).adjusted(0, 1, 0, -1));
     }
     if (auto* button = qobject_cast<QPushButton*>(&widget)) {
         QStyleOptionButton option;
         option.initFrom(button);
         option.rect = button->rect();
         option.text = button->text();
-        return {button->text(), style.subElementRect(QStyle::SE_PushButtonContents, &option, button)};
+        return room(button->text(), style.subElementRect(QStyle::SE_PushButtonContents, &option, button));
     }
     auto& label = static_cast<QLabel&>(widget);
-    return {label.text(), label.contentsRect()};
+    return room(label.text(), label.contentsRect());
 }
 
-[[nodiscard]] bool fitsAll(const QFont& font, const QWidget& window, const std::vector<TextRoom>& rooms) {
-    const QFontMetricsF metrics(font, &window);
-    return std::all_of(rooms.begin(), rooms.end(), [&metrics](const TextRoom& r) {
-        return metrics.height() <= r.room.height() && metrics.horizontalAdvance(r.text) <= r.room.width();
-    });
-}
-
-// The places are fixed in pixels but the desktop's font is not: the system's family at the largest size, no
-// larger than the system's, that fits every room, in half points (or pixels) down to 8 pixels at the
-// screen's font resolution. A family too wide even then keeps that smallest size.
-[[nodiscard]] QFont fittedFont(const QWidget& window, const std::vector<TextRoom>& rooms) {
-    QFont font = window.font();
-    const bool inPoints = font.pointSizeF() > 0;
-    const double smallest = inPoints ? 8.0 * 72.0 / window.logicalDpiY() : 8.0;
-    const double step = inPoints ? 0.5 : 1.0;
-    double size = inPoints ? font.pointSizeF() : font.pixelSize();
-    while (size > smallest && !fitsAll(font, window, rooms)) {
-        size = std::max(size - step, smallest);
-        if (inPoints) {
-            font.setPointSizeF(size);
-        } else {
-            font.setPixelSize(static_cast<int>(size));
-        }
+// The window's font family at a size, in points or pixels as the system's font is given.
+[[nodiscard]] QFont sized(QFont font, double size, bool inPoints) {
+    if (inPoints) {
+        font.setPointSizeF(size);
+    } else {
+        font.setPixelSize(static_cast<int>(size));
     }
     return font;
 }
 
+// Texts measured in the window's font at the window's font resolution.
+class QtTextMeasure final : public TextMeasure {
+public:
+    QtTextMeasure(const QWidget& window, bool inPoints) : m_window(window), m_inPoints(inPoints) {}
+
+    [[nodiscard]] TextExtent extent(std::string_view text, double size) const override {
+        const QFontMetricsF metrics(sized(m_window.font(), size, m_inPoints), &m_window);
+        return {metrics.horizontalAdvance(qText(text)), metrics.height()};
+    }
+
+private:
+    const QWidget& m_window;
+    bool m_inPoints;
+};
+
+[[nodiscard]] QFont fittedFont(const QWidget& window, const std::vector<TextRoom>& rooms) {
+    const QFont& system = window.font();
+    const bool inPoints = system.pointSizeF() > 0;
+    const FontSteps steps =
+        fontSteps(inPoints ? system.pointSizeF() : system.pixelSize(), inPoints, window.logicalDpiY());
+    const double size = fittedFontSize(QtTextMeasure(window, inPoints), rooms, steps);
+    return size == steps.start ? system : sized(system, size, inPoints);
+}
+
 } // namespace
 
-Form::Form(const WindowDescription& description) : m_window(std::make_unique<QWidget>()) {
+Form::Native::Native(const WindowDescription& description) : m_window(std::make_unique<QWidget>()) {
     announceAsWindow(*m_window);
     m_window->setObjectName(qText(description.name));
     m_window->setWindowTitle(qText(description.caption));
@@ -220,7 +226,7 @@ Form::Form(const WindowDescription& description) : m_window(std::make_unique<QWi
     }
 }
 
-Form::~Form() {
+Form::Native::~Native() {
     m_focusWatch.reset(); // the focus moves while the window goes, and its controls are no longer to be asked
     forgetAccessible(*m_window);
     for (const Control& c : m_controls) {
@@ -234,7 +240,7 @@ Form::~Form() {
 // While a box of this window that holds a long text has the focus, nothing repaints it unasked: its cursor
 // stays lit instead of blinking (Qt's cursor flash time is the application's, so it is switched as the
 // focus moves), and a click on a button leaves the focus, and the cursor, where they are.
-void Form::steadyCursorInLongTexts() {
+void Form::Native::steadyCursorInLongTexts() {
     const auto* edit = qobject_cast<const QLineEdit*>(QApplication::focusWidget());
     const bool steady = edit != nullptr && edit->window() == m_window.get() && edit->text().size() > kLongText;
     if (steady == m_steadyCursor) {
@@ -249,7 +255,7 @@ void Form::steadyCursorInLongTexts() {
     }
 }
 
-const Form::Control& Form::find(std::string_view name) const {
+const Form::Native::Control& Form::Native::find(std::string_view name) const {
     const auto found =
         std::find_if(m_controls.begin(), m_controls.end(), [name](const Control& c) { return c.name == name; });
     if (found == m_controls.end()) {
@@ -258,11 +264,11 @@ const Form::Control& Form::find(std::string_view name) const {
     return *found;
 }
 
-QWidget& Form::control(std::string_view name) const {
+QWidget& Form::Native::control(std::string_view name) const {
     return *find(name).widget;
 }
 
-std::string Form::captionFor(std::string_view name) const {
+std::string Form::Native::captionFor(std::string_view name) const {
     const QWidget* named = &control(name);
     for (const Control& c : m_controls) {
         if (const auto* label = qobject_cast<const QLabel*>(c.widget); label != nullptr && label->buddy() == named) {
@@ -272,7 +278,7 @@ std::string Form::captionFor(std::string_view name) const {
     return std::string(name);
 }
 
-std::string Form::text(std::string_view name) const {
+std::string Form::Native::text(std::string_view name) const {
     QWidget& widget = control(name);
     QString text;
     if (const auto* edit = qobject_cast<QLineEdit*>(&widget)) {
@@ -285,7 +291,7 @@ std::string Form::text(std::string_view name) const {
     return text.toStdString();
 }
 
-void Form::setCaption(std::string_view name, std::string_view caption) {
+void Form::Native::setCaption(std::string_view name, std::string_view caption) {
     const Control& c = find(name);
     QWidget& widget = *c.widget;
     if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
@@ -300,11 +306,31 @@ void Form::setCaption(std::string_view name, std::string_view caption) {
     }
 }
 
-void Form::show() {
+void Form::Native::show() {
     m_window->show();
     if (m_firstFocus != nullptr) {
         m_firstFocus->setFocus(Qt::OtherFocusReason);
     }
+}
+
+Form::Form(const WindowDescription& description) : m_native(std::make_unique<Native>(description)) {}
+
+Form::~Form() = default;
+
+std::string Form::captionFor(std::string_view name) const {
+    return m_native->captionFor(name);
+}
+
+std::string Form::text(std::string_view name) const {
+    return m_native->text(name);
+}
+
+void Form::setCaption(std::string_view name, std::string_view caption) {
+    m_native->setCaption(name, caption);
+}
+
+void Form::show() {
+    m_native->show();
 }
 
 } // namespace ringcalc::runtime

@@ -1,8 +1,7 @@
-// A window built from its description, its controls found by name.
+// The Qt side of a window built from its description: its QWidget and controls.
 #pragma once
 
-#include "runtime/pinned.h"
-#include "runtime/window_description.h"
+#include "runtime/form.h"
 
 #include <memory>
 #include <string>
@@ -14,14 +13,10 @@ class QWidget;
 
 namespace ringcalc::runtime {
 
-/// A top-level window built from its description; it owns its controls and finds them by name.
-class Form : private Pinned {
-public:
-    /// Builds the window and its controls, hidden. Raises RuntimeError(InvalidArgument), about the control at
-    /// fault, for a description in which a control that is not a label names another, or a label names a
-    /// control that is not there.
-    explicit Form(const WindowDescription& description);
-    ~Form();
+/// The Qt side of a window: a top-level QWidget and its controls.
+struct Form::Native : private Pinned {
+    explicit Native(const WindowDescription& description);
+    ~Native();
 
     /// The top-level widget.
     [[nodiscard]] QWidget& window() const noexcept { return *m_window; }
@@ -29,18 +24,10 @@ public:
     /// The control of that name. Raises RuntimeError(InvalidArgument) about the name when there is none.
     [[nodiscard]] QWidget& control(std::string_view name) const;
 
-    /// The caption of the label that names the control, such as "Внешний радиус" for the box under it; the
-    /// control's own name when no label names it. Raises RuntimeError(InvalidArgument) when there is none.
+    // What Form's members of the same names do.
     [[nodiscard]] std::string captionFor(std::string_view name) const;
-
-    /// The current text of a text box, or the caption of a button or label (UTF-8).
     [[nodiscard]] std::string text(std::string_view name) const;
-
-    /// Sets the text of a text box or the caption of a button or label; an auto-sized label fits itself
-    /// to the caption on one line, its border included.
     void setCaption(std::string_view name, std::string_view caption);
-
-    /// Shows the window and puts the focus on the focusable control with the lowest tab index.
     void show();
 
 private:

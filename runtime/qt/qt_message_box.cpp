@@ -1,7 +1,7 @@
 // The message box of the desktop, on QMessageBox.
-#include "runtime/qt_message_box.h"
+#include "runtime/qt/qt_message_box.h"
 
-#include "runtime/qt_text.h"
+#include "runtime/qt/qt_text.h"
 
 #include <QApplication>
 #include <QMessageBox>

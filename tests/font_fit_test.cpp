@@ -1,0 +1,59 @@
+// Tests of the window's font rule on a fake measure, without a display.
+#include "runtime/font_fit.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace ringcalc::runtime;
+
+// Every character half the size wide, a line 1.25 times the size high: "Exit" at 10 is 20 wide, 12.5 high.
+class FakeMeasure final : public TextMeasure {
+public:
+    [[nodiscard]] TextExtent extent(std::string_view text, double size) const override {
+        return {static_cast<double>(text.size()) * size / 2, size * 1.25};
+    }
+};
+
+struct FitCase {
+    const char* what;
+    std::vector<TextRoom> rooms;
+    FontSteps steps;
+    double expected;
+};
+
+TEST(FontFit, TheLargestStepAtWhichEveryRoomFits) {
+    const FontSteps points9{9, 0.5, 6};
+    const std::vector<FitCase> cases{
+        {"everything fits at the system's size", {{"Exit", 20, 20}, {"", 100, 12}}, points9, 9},
+        {"a wide caption: 10 characters fit 43 at 8.6, so 8.5", {{"0123456789", 43, 20}}, points9, 8.5},
+        {"the widest room decides", {{"Exit", 100, 20}, {"0123456789", 40, 20}}, points9, 8},
+        {"a text box's line: 1.25 × 7 = 8.75 fits 9, 7.5 would not", {{"", 500, 9}}, points9, 7},
+        {"nothing fits even at the smallest size, which stays", {{"0123456789", 1, 1}}, points9, 6},
+        {"a room that fits exactly", {{"0123", 18, 20}}, points9, 9},
+        {"pixels step by one", {{"0123456789", 52, 100}}, FontSteps{13, 1, 8}, 10},
+        {"a system font below the floor is kept", {{"0123456789", 1, 1}}, FontSteps{5, 0.5, 6}, 5},
+        {"no rooms", {}, points9, 9},
+    };
+    for (const auto& c : cases) {
+        FakeMeasure measure;
+        EXPECT_EQ(fittedFontSize(measure, c.rooms, c.steps), c.expected) << c.what;
+    }
+}
+
+TEST(FontFit, StepsAreHalfPointsDownToEightPixels) {
+    // 8 pixels are 6 points at 96 dpi (72 points an inch) and 4 points at 144 dpi.
+    const FontSteps at96 = fontSteps(9, true, 96);
+    EXPECT_EQ(at96.start, 9);
+    EXPECT_EQ(at96.step, 0.5);
+    EXPECT_EQ(at96.smallest, 6);
+    EXPECT_EQ(fontSteps(9, true, 144).smallest, 4);
+    const FontSteps pixels = fontSteps(12, false, 144);
+    EXPECT_EQ(pixels.step, 1);
+    EXPECT_EQ(pixels.smallest, 8);
+}
+
+} // namespace
