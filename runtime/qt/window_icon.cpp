@@ -11,7 +11,6 @@
 namespace ringcalc::runtime {
 namespace {
 
-
 // A square image stored as bare RGBA bytes. Any encoded format would make Qt load and ask every image
 // format plugin it has whether it reads the file before its own decoder is tried.
 [[nodiscard]] QImage squareImage(const QString& file) {
