@@ -55,6 +55,9 @@ TEST(Arithmetic, StepsReturnTheCorrectlyRoundedResult) {
         {"product at the top", product(big, 1), big},
         {"difference at the top", difference(big, -0.0), big},
         {"quotient that underflows", quotient(5e-324, 2), 0}, // half the smallest subnormal rounds to even: zero
+        // 1 + (2^-53 + 2^-78) lies just above the midpoint of 1 and 1 + 2^-52, so it rounds up. The x87 unit
+        // first rounds it to 64 bits of mantissa, 1 + 2^-53, the midpoint itself, which then rounds to even: 1.
+        {"difference rounded once, not twice", difference(1, -0x1.0000008p-53), 1 + 0x1p-52},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.result, c.expected) << c.name;
