@@ -1,0 +1,111 @@
+// The running program on Win32: the window and its bindings, the message loop, start and end.
+#include "runtime/program.h"
+
+#include "runtime/runtime_error.h"
+#include "runtime/start_failure.h"
+#include "runtime/win32/win32_form.h"
+#include "runtime/win32/win32_message_box.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace ringcalc::runtime {
+
+// The bindings by control and notification, as the window reports its controls' commands.
+struct Program::Native {
+    std::map<std::pair<std::string, WORD>, Action> actions;
+};
+
+Program::Program(const ProjectDescriptor& project, MessageBoxService& messageBox)
+    : m_messageBox(messageBox), m_native(std::make_unique<Native>()) {
+    m_form = std::make_unique<Form>(*project.startWindow);
+    Form::Native& window = m_form->native();
+    for (const auto& binding : project.bindings) {
+        const HWND control = window.control(binding.control);
+        wchar_t kind[16] = {};
+        GetClassNameW(control, kind, 16);
+        const bool button = lstrcmpiW(kind, L"BUTTON") == 0;
+        const bool textBox =
+            lstrcmpiW(kind, L"EDIT") == 0 && (GetWindowLongPtrW(control, GWL_STYLE) & ES_READONLY) == 0;
+        if (binding.event == Event::Click && button) {
+            m_native->actions[{std::string(binding.control), BN_CLICKED}] = binding.action;
+        } else if (binding.event == Event::Change && textBox) {
+            m_native->actions[{std::string(binding.control), EN_CHANGE}] = binding.action;
+        } else {
+            throw RuntimeError(ErrorKind::InvalidArgument, binding.control); // no such event on that control
+        }
+    }
+    window.onCommand = [this](std::string_view control, WORD notification) {
+        const auto found = m_native->actions.find({std::string(control), notification});
+        if (found != m_native->actions.end()) {
+            dispatch(found->second, *m_form, m_messageBox);
+        }
+    };
+    m_form->show();
+}
+
+Program::~Program() = default;
+
+namespace {
+
+// Runs the thread's message loop until the program ends; the dialog manager gives the window Tab, Shift+Tab,
+// Enter and Space as a dialog box has them.
+[[nodiscard]] int runLoop() {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        const HWND window = GetAncestor(message.hwnd, GA_ROOT);
+        if (window != nullptr && IsDialogMessageW(window, &message) != 0) {
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return message.message == WM_QUIT ? static_cast<int>(message.wParam) : 0;
+}
+
+} // namespace
+
+int runMessageLoop() {
+    return runLoop();
+}
+
+void start(const ProjectDescriptor& project, int /*argc*/, char** /*argv*/) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    int status = 0;
+    {
+        Win32MessageBox messageBox;
+        std::optional<Program> program;
+        try {
+            program.emplace(project, messageBox);
+        } catch (const std::exception& error) {
+            tellStartFailure(project.applicationName, std::string("cannot build its window: ") + error.what());
+            status = 1;
+        }
+        if (program) {
+            status = runLoop();
+        }
+    }
+    std::exit(status);
+}
+
+void end() {
+    // Its windows go away at once; the loop then returns with status 0.
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+            ShowWindow(window, SW_HIDE);
+            return TRUE;
+        },
+        0);
+    PostQuitMessage(0);
+}
+
+} // namespace ringcalc::runtime

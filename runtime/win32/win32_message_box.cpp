@@ -1,0 +1,17 @@
+// The message box of Windows.
+#include "runtime/win32/win32_message_box.h"
+
+#include "runtime/win32/win32_text.h"
+
+#include <windows.h>
+
+namespace ringcalc::runtime {
+
+int Win32MessageBox::show(std::string_view prompt, int style, std::string_view title) {
+    // A lone carriage return in the prompt is a line break to Windows, as it is meant.
+    const std::wstring text = wideText(prompt);
+    const std::wstring caption = wideText(title);
+    return MessageBoxW(GetActiveWindow(), text.c_str(), caption.c_str(), static_cast<UINT>(style) | MB_SETFOREGROUND);
+}
+
+} // namespace ringcalc::runtime

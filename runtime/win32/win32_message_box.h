@@ -1,0 +1,15 @@
+// The message box of Windows.
+#pragma once
+
+#include "runtime/message_box.h"
+
+namespace ringcalc::runtime {
+
+/// MessageBoxW, owned by the active window of the thread so that it is modal to it. The style and the
+/// returned button are Windows' own values (16 the stop icon, 0 a single OK button; 1 OK, 2 Cancel...).
+class Win32MessageBox final : public MessageBoxService {
+public:
+    int show(std::string_view prompt, int style, std::string_view title) override;
+};
+
+} // namespace ringcalc::runtime
