@@ -1,5 +1,6 @@
 // Tests of the real window: its controls, the focus, both actions, errors and the ends of the program.
 #include "runtime/dispatch.h"
+#include "window_cases.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -14,7 +15,7 @@ namespace ringcalc::testing {
 namespace {
 
 const QString startCaption = QStringLiteral("Результат вычислений");
-const QString startLine = QStringLiteral("Площадь: кольца=3.14; сектора=3.14; в процентах=100%");
+const QString startLine = QString::fromUtf8(kStartLine);
 
 TEST_F(WindowTest, StartsWithTheDescribedTextsAndFocusOnTheResultButton) {
     EXPECT_EQ(window().windowTitle(), "Form1");
@@ -32,20 +33,9 @@ TEST_F(WindowTest, StartsWithTheDescribedTextsAndFocusOnTheResultButton) {
     EXPECT_TRUE(m_box.m_shown.empty());
 }
 
-struct Place {
-    const char* name;
-    QRect pixels;
-};
-
 TEST_F(WindowTest, ControlsStandWhereTheDescriptionPutsThem) {
-    // Twips ÷ 15: e.g. Text2 at 1980, 120 with 1815 × 375 twips is 132, 8 with 121 × 25 pixels.
-    const Place places[] = {
-        {"Text1", {4, 8, 121, 25}},      {"Text2", {132, 8, 121, 25}},   {"Text3", {260, 8, 121, 25}},
-        {"Command2", {388, 8, 233, 57}}, {"Command1", {632, 8, 93, 57}}, {"Label1", {4, 40, 121, 17}},
-        {"Label2", {132, 40, 121, 17}},  {"Label3", {260, 40, 121, 17}},
-    };
-    for (const auto& p : places) {
-        EXPECT_EQ(control(p.name).geometry(), p.pixels) << p.name;
+    for (const auto& p : kPlaces) {
+        EXPECT_EQ(control(p.name).geometry(), QRect(p.left, p.top, p.width, p.height)) << p.name;
     }
     EXPECT_EQ(label("Label4").pos(), QPoint(4, 72));
     // Resizing the window moves nothing.
@@ -135,24 +125,8 @@ TEST_F(WindowTest, SpaceOrEnterOnTheStartFocusOrEnterInABoxShowsTheResult) {
     EXPECT_TRUE(m_box.m_shown.empty());
 }
 
-struct Keystrokes {
-    const char* outer;
-    const char* inner;   // the inner box's text before typing, the cursor at its end
-    const char* typed;   // one key at a time
-    const char* warnsAt; // for each key: '1' when it brings a warning, '0' when not
-};
-
 TEST_F(WindowTest, EveryChangeOfTheInnerRadiusIsChecked) {
-    const Keystrokes cases[] = {
-        {"10", "", "15", "01"},   // "1" is not greater than 10, "15" is
-        {"1", "0", "2", "1"},     // "02" reads 2
-        {"1", "", "1", "0"},      // equal radii do not warn
-        {"-1", "", "123", "111"}, // every change of a text above −1 warns
-        {"2", "5", "\b", "0"},    // Backspace empties the box: 0 is not above 2
-        {"-5", "5", "\b", "1"},   // ... but 0 is above −5
-        {"3", "", "4\b4", "101"},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : kKeystrokes) {
         setText("Text1", c.outer);
         setText("Text2", c.inner);
         box("Text2").setFocus();

@@ -1,0 +1,13 @@
+# The Win32 window suite, in-process under Wine on a virtual X server: at 96 dpi, and again at 144 dpi in a
+# prefix of its own whose desktop says so.
+add_executable(win32_window_tests win32_window_test.cpp window_cases.h)
+target_link_libraries(win32_window_tests PRIVATE ringcalc_app GTest::gtest_main ringcalc_options)
+find_program(XVFB_RUN xvfb-run REQUIRED)
+set(wine_run ${PROJECT_SOURCE_DIR}/tools/wine-run)
+add_test(NAME win32_window COMMAND ${XVFB_RUN} -a -s "-screen 0 1600x1200x24" ${wine_run}
+                                  $<TARGET_FILE:win32_window_tests>)
+set_tests_properties(win32_window PROPERTIES TIMEOUT 180 ENVIRONMENT "RINGCALC_EXPECT_DPI=96")
+add_test(NAME win32_window_144dpi COMMAND ${XVFB_RUN} -a -s "-screen 0 1600x1200x24"
+                                          ${PROJECT_SOURCE_DIR}/tests/wine_dpi.sh 144 ${wine_run}
+                                          $<TARGET_FILE:win32_window_tests>)
+set_tests_properties(win32_window_144dpi PROPERTIES TIMEOUT 180 ENVIRONMENT "RINGCALC_EXPECT_DPI=144")
