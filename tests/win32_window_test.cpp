@@ -67,8 +67,10 @@ protected:
 
     // A key as the dialog manager of the message loop sees it first.
     void key(HWND target, WPARAM virtualKey) {
-        for (const UINT kind : {WM_KEYDOWN, WM_KEYUP}) {
-            MSG message{target, kind, virtualKey, kind == WM_KEYUP ? 0xC0000001 : 1, 0, {}};
+        for (const UINT kind : {UINT{WM_KEYDOWN}, UINT{WM_KEYUP}}) {
+            // A key's release carries its previous state and transition bits.
+            const LPARAM flags = kind == WM_KEYUP ? static_cast<LPARAM>(0xC0000001U) : 1;
+            MSG message{target, kind, virtualKey, flags, 0, {}};
             if (IsDialogMessageW(window(), &message) == 0) {
                 SendMessageW(target, kind, virtualKey, message.lParam);
             }

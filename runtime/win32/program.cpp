@@ -96,15 +96,18 @@ void start(const ProjectDescriptor& project, int /*argc*/, char** /*argv*/) {
     std::exit(status);
 }
 
+namespace {
+
+BOOL CALLBACK hide(HWND window, LPARAM /*unused*/) {
+    ShowWindow(window, SW_HIDE);
+    return TRUE;
+}
+
+} // namespace
+
 void end() {
     // Its windows go away at once; the loop then returns with status 0.
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM) -> BOOL {
-            ShowWindow(window, SW_HIDE);
-            return TRUE;
-        },
-        0);
+    EnumThreadWindows(GetCurrentThreadId(), hide, 0);
     PostQuitMessage(0);
 }
 
