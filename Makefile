@@ -1,6 +1,6 @@
 # The front door: `make run` starts the calculator, `make test` runs every suite. Both install what is
 # missing first.
-.PHONY: deps run test bench fuzz package format tidy clean
+.PHONY: deps run test windows test-windows bench fuzz package format tidy clean
 
 deps:
 	@bash tools/install-deps.sh
@@ -14,6 +14,17 @@ test: deps
 	cmake --preset dev
 	cmake --build --preset dev
 	ctest --preset dev
+
+# Windows: both architectures cross-built with mingw-w64; their suites run under Wine.
+windows: deps
+	cmake --preset win32
+	cmake --build --preset win32
+	cmake --preset win64
+	cmake --build --preset win64
+
+test-windows: windows
+	ctest --preset win32
+	ctest --preset win64
 
 bench: deps
 	cmake --preset release

@@ -11,3 +11,12 @@ add_test(NAME win32_window_144dpi COMMAND ${XVFB_RUN} -a -s "-screen 0 1600x1200
                                           ${PROJECT_SOURCE_DIR}/tests/wine_dpi.sh 144 ${wine_run}
                                           $<TARGET_FILE:win32_window_tests>)
 set_tests_properties(win32_window_144dpi PROPERTIES TIMEOUT 180 ENVIRONMENT "RINGCALC_EXPECT_DPI=144")
+
+# The executable as it ships: size, imports, resources.
+add_test(NAME windows_exe COMMAND ${PROJECT_SOURCE_DIR}/tests/windows_exe_test.sh $<TARGET_FILE:ringcalc>
+                                  ${CMAKE_STRIP} ${CMAKE_OBJDUMP})
+
+# The real .exe driven from outside under a window manager.
+add_test(NAME real_exe COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24" ${PROJECT_SOURCE_DIR}/tests/real_exe_test.sh
+                               ${wine_run} $<TARGET_FILE:ringcalc>)
+set_tests_properties(real_exe PROPERTIES TIMEOUT 180)

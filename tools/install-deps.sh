@@ -17,5 +17,14 @@ if (( EUID != 0 )); then
     command -v sudo >/dev/null || { echo "Not root and no sudo: install ${missing[*]} by hand." >&2; exit 1; }
     sudo=(sudo)
 fi
+# A package of another architecture (wine32:i386) needs that architecture first.
+for package in "${missing[@]}"; do
+    if [[ $package == *:* ]]; then
+        arch=${package##*:}
+        if [[ $arch != "$(dpkg --print-architecture)" ]] && ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
+            "${sudo[@]}" dpkg --add-architecture "$arch"
+        fi
+    fi
+done
 "${sudo[@]}" apt-get update -q
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# The real .exe under Wine, driven from outside as a user would, under a window manager: the three boxes
+# typed over, "Вывод данных" clicked and the result line read back through the clipboard, the warning box
+# raised by the inner radius and closed with Enter, then "Exit", which ends the program with status 0.
+# Usage: real_exe_test.sh tools/wine-run PATH/TO/ringcalc.exe   (run it under xvfb-run)
+set -euo pipefail
+wine_run=$1
+exe=$2
+fail() { echo "FAIL: $*"; exit 1; }
+openbox --sm-disable >/dev/null 2>&1 &
+openbox=$!
+pid=
+cleanup() {
+    [[ -n $pid ]] && kill "$pid" 2>/dev/null
+    /usr/lib/wine/wineserver -k 2>/dev/null || true
+    kill "$openbox" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+"$wine_run" "$exe" &
+pid=$!
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
+[[ -n $window ]] || fail "no window titled Form1"
+# Input sent before the window manager has placed the window is lost.
+xdotool windowactivate --sync "$window"
+sleep 0.5
+
+# A box's text replaced: click in it (client pixels at 96 dpi), select its line, type.
+type_over() {
+    xdotool mousemove --window "$window" "$1" 20 click 1
+    xdotool key --clearmodifiers End shift+Home
+    xdotool type --delay 50 "$2"
+}
+type_over 64 10   # Text1, the outer radius
+type_over 320 60  # Text3, the angle
+type_over 192 5   # Text2, the inner radius: 5 is not above 10, no warning
+sleep 0.3
+xdotool search --name '^Внимание!!!$' >/dev/null && fail "a warning for 5 against 10"
+xdotool mousemove --window "$window" 504 36 click 1 # "Вывод данных"
+sleep 0.5
+# The result line: selected with the mouse's menu key equivalent, Ctrl+A, and copied with Ctrl+C.
+xdotool mousemove --window "$window" 12 80 click 1
+xdotool key --clearmodifiers ctrl+a ctrl+c
+sleep 0.5
+line=$(xclip -o -selection clipboard 2>/dev/null || true)
+expected="Площадь: кольца=235.5; сектора=39.25; в процентах=16.6666666666667%"
+[[ $line == "$expected" ]] || fail "result line '$line'"
+echo "ok: the result line reads '$line'"
+
+# 50 is above 10: the warning, a box of its own, closed with Enter.
+xdotool mousemove --window "$window" 192 20 click 1
+xdotool key --clearmodifiers End
+xdotool type "0"
+box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Внимание!!!$' | head -n 1)
+[[ -n $box ]] || fail "no warning for 50 against 10"
+xdotool windowactivate --sync "$box" key --clearmodifiers Return
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --name '^Внимание!!!$' >/dev/null || break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name '^Внимание!!!$' >/dev/null && fail "the warning stayed after Enter"
+echo "ok: the warning came for 50 against 10 and went with Enter"
+
+xdotool mousemove --window "$window" 678 36 click 1 # "Exit"
+status=
+for _ in $(seq 100); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+        wait "$pid" && status=0 || status=$?
+        pid=
+        break
+    fi
+    sleep 0.1
+done
+[[ -n $status ]] || fail "still running 10 seconds after Exit"
+[[ $status == 0 ]] || fail "exit status $status"
+echo "PASS: typed, computed, read back, warned, ended by Exit with status 0"
