@@ -20,3 +20,8 @@ add_test(NAME windows_exe COMMAND ${PROJECT_SOURCE_DIR}/tests/windows_exe_test.s
 add_test(NAME real_exe COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24" ${PROJECT_SOURCE_DIR}/tests/real_exe_test.sh
                                ${wine_run} $<TARGET_FILE:ringcalc>)
 set_tests_properties(real_exe PROPERTIES TIMEOUT 180)
+
+# The installer: install, start, uninstall, under Wine.
+add_test(NAME msi COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24" ${PROJECT_SOURCE_DIR}/tests/msi_test.sh
+                          ${RINGCALC_MSI} ${RINGCALC_VERSION_TEXT})
+set_tests_properties(msi PROPERTIES TIMEOUT 240)
