@@ -63,32 +63,50 @@ template <class F> [[nodiscard]] F user32(const char* name) {
     return CreateFontIndirectW(&font);
 }
 
-// Texts measured with GDI in the message font's family at the window's DPI.
+// Texts measured with GDI in the message font's family at the window's DPI; the font of the size last asked
+// for stays selected, as the rule measures every caption at one size before the next.
 class GdiTextMeasure final : public TextMeasure {
 public:
-    GdiTextMeasure(const LOGFONTW& family, UINT dpi)
-        : m_family(family), m_dpi(dpi), m_dc(CreateCompatibleDC(nullptr)) {}
-    ~GdiTextMeasure() { DeleteDC(m_dc); }
+    GdiTextMeasure(const LOGFONTW& family, UINT dpi) : m_family(family), m_dpi(dpi), m_dc(CreateCompatibleDC(nullptr)) {
+        m_previous = GetCurrentObject(m_dc, OBJ_FONT);
+    }
+    ~GdiTextMeasure() {
+        SelectObject(m_dc, m_previous);
+        if (m_font != nullptr) {
+            DeleteObject(m_font);
+        }
+        DeleteDC(m_dc);
+    }
     GdiTextMeasure(const GdiTextMeasure&) = delete;
     GdiTextMeasure& operator=(const GdiTextMeasure&) = delete;
 
     [[nodiscard]] TextExtent extent(std::string_view text, double size) const override {
-        const HFONT font = fontAt(m_family, size, m_dpi);
-        const HGDIOBJ previous = SelectObject(m_dc, font);
+        if (m_font == nullptr || size != m_size) {
+            const HFONT font = fontAt(m_family, size, m_dpi);
+            SelectObject(m_dc, font);
+            if (m_font != nullptr) {
+                DeleteObject(m_font);
+            }
+            m_font = font;
+            m_size = size;
+            TEXTMETRICW metrics{};
+            GetTextMetricsW(m_dc, &metrics);
+            m_height = metrics.tmHeight;
+        }
         const std::wstring wide = wideText(text);
         SIZE extent{};
         GetTextExtentPoint32W(m_dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(m_dc, &metrics);
-        SelectObject(m_dc, previous);
-        DeleteObject(font);
-        return {static_cast<double>(extent.cx), static_cast<double>(metrics.tmHeight)};
+        return {static_cast<double>(extent.cx), static_cast<double>(m_height)};
     }
 
 private:
     LOGFONTW m_family;
     UINT m_dpi;
     HDC m_dc;
+    HGDIOBJ m_previous = nullptr;
+    mutable HFONT m_font = nullptr;
+    mutable double m_size = 0;
+    mutable LONG m_height = 0;
 };
 
 [[nodiscard]] bool framed(const ControlDescription& d) {
@@ -183,7 +201,7 @@ Form::Native::Native(const WindowDescription& description) : m_description(descr
             break;
         case ControlKind::Button:
             kind = L"BUTTON";
-            style |= WS_TABSTOP | (m_defaultId == c.id ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+            style |= WS_TABSTOP | static_cast<DWORD>(m_defaultId == c.id ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
             break;
         case ControlKind::Label:
             if (d.selectable) {
