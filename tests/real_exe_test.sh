@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real .exe under Wine, driven from outside as a user would, under a window manager: the three boxes
 # typed over, "Вывод данных" clicked and the result line read back through the clipboard, the warning box
-# raised by the inner radius and closed with Enter, then "Exit", which ends the program with status 0.
+# raised by the inner radius and closed with Enter, then "Exit", which ends the program with status 0; a
+# second start ends with Alt+F4, with status 0 too.
 # Usage: real_exe_test.sh tools/wine-run PATH/TO/ringcalc.exe   (run it under xvfb-run)
 set -euo pipefail
 wine_run=$1
@@ -73,4 +74,23 @@ for _ in $(seq 100); do
 done
 [[ -n $status ]] || fail "still running 10 seconds after Exit"
 [[ $status == 0 ]] || fail "exit status $status"
-echo "PASS: typed, computed, read back, warned, ended by Exit with status 0"
+echo "ok: Exit ended it with status 0"
+
+"$wine_run" "$exe" &
+pid=$!
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
+[[ -n $window ]] || fail "no window at the second start"
+xdotool windowactivate --sync "$window"
+sleep 0.3
+xdotool key --clearmodifiers alt+F4
+status=
+for _ in $(seq 100); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+        wait "$pid" && status=0 || status=$?
+        pid=
+        break
+    fi
+    sleep 0.1
+done
+[[ $status == 0 ]] || fail "after Alt+F4: status '${status:-still running}'"
+echo "PASS: typed, computed, read back, warned, ended by Exit and by Alt+F4 with status 0"
