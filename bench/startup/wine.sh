@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up under Wine: ringcalc.exe against a bare Win32 window with the same nine controls
 # (bare_window_win32.exe), started in turn on one Xvfb without a window manager, RUNS times each, with a
-# persistent Wine server whose services are already up, so that both pay the same. Prints every run's time
+# persistent Wine server whose services are already up, so that both pay the same; they take turns at
+# going first. Prints every run's time
 # from exec to the first map of the window, then medians and their ratio.
 # Usage: bench/startup/wine.sh [WINDOWS_BUILD_DIR] [LINUX_RELEASE_BUILD_DIR]
 #   (build/win64 and build/release by default; RUNS=21; the Linux build gives the first_map helper)
@@ -40,7 +41,11 @@ done
 declare -A ms
 for ((i = 1; i <= runs; i++)); do
     line="run $(printf '%2d' "$i"):"
-    for p in "${!programs[@]}"; do
+    # The two take turns at going first, and each starts once the server has settled from the last.
+    order=(0 1)
+    ((i % 2 == 0)) && order=(1 0)
+    for p in "${order[@]}"; do
+        sleep 0.3
         read -r t _ < <("$first_map" 300 "$loader" "${programs[$p]}" 2>/dev/null)
         ms[$p]+=" $t"
         line+=$(printf '  %s %7.2f ms' "${names[$p]}" "$t")
