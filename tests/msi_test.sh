@@ -5,6 +5,7 @@
 # status 0; msiexec /x removes it all.
 # Usage: msi_test.sh PATH/TO/ringcalc-VERSION-ARCH.msi VERSION   (run it under xvfb-run)
 set -euo pipefail
+source "$(dirname "$0")/end_status.sh"
 msi=$(realpath "$1")
 version=$2
 work=$(mktemp -d)
@@ -46,14 +47,7 @@ echo "ok: installed, with its shortcut and its Add/Remove Programs entry"
 pid=$!
 [[ -n $(timeout 60 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1) ]] || fail "the installed .exe shows no window"
 /usr/lib/wine/wine64 taskkill /im ringcalc.exe || true
-status=
-for _ in $(seq 100); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-        wait "$pid" && status=0 || status=$?
-        break
-    fi
-    sleep 0.1
-done
+wait_for_end "$pid" 10
 [[ $status == 0 ]] || fail "after taskkill: status '${status:-still running}'"
 echo "ok: the installed .exe ran and ended on WM_CLOSE with status 0"
 

@@ -5,6 +5,7 @@
 # second start ends with Alt+F4, with status 0 too.
 # Usage: real_exe_test.sh tools/wine-run PATH/TO/ringcalc.exe   (run it under xvfb-run)
 set -euo pipefail
+source "$(dirname "$0")/end_status.sh"
 wine_run=$1
 exe=$2
 fail() { echo "FAIL: $*"; exit 1; }
@@ -63,15 +64,8 @@ xdotool search --onlyvisible --name '^Внимание!!!$' >/dev/null && fail "
 echo "ok: the warning came for 50 against 10 and went with Enter"
 
 xdotool mousemove --window "$window" 678 36 click 1 # "Exit"
-status=
-for _ in $(seq 100); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-        wait "$pid" && status=0 || status=$?
-        pid=
-        break
-    fi
-    sleep 0.1
-done
+wait_for_end "$pid" 10
+[[ -n $status ]] && pid=
 [[ -n $status ]] || fail "still running 10 seconds after Exit"
 [[ $status == 0 ]] || fail "exit status $status"
 echo "ok: Exit ended it with status 0"
@@ -83,14 +77,7 @@ window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Form1$' | head 
 xdotool windowactivate --sync "$window"
 sleep 0.3
 xdotool key --clearmodifiers alt+F4
-status=
-for _ in $(seq 100); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-        wait "$pid" && status=0 || status=$?
-        pid=
-        break
-    fi
-    sleep 0.1
-done
+wait_for_end "$pid" 10
+[[ -n $status ]] && pid=
 [[ $status == 0 ]] || fail "after Alt+F4: status '${status:-still running}'"
 echo "PASS: typed, computed, read back, warned, ended by Exit and by Alt+F4 with status 0"

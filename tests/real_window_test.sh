@@ -4,6 +4,7 @@
 # with status 0 within 2 seconds.
 # Usage: real_window_test.sh PATH/TO/ringcalc [WINDOW_CLASS]   (run it under xvfb-run)
 set -euo pipefail
+source "$(dirname "$0")/end_status.sh"
 program=$1
 window_class=${2:-ringcalc}
 "$program" &
@@ -22,14 +23,7 @@ class=$(xprop -id "$window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\
 
 # "Exit" stands at 632, 8 with 93 x 57 pixels; click its middle.
 xdotool mousemove --window "$window" 678 36 click 1
-status=
-for _ in $(seq 20); do
-    if ! kill -0 $pid 2>/dev/null; then
-        wait $pid && status=0 || status=$?
-        break
-    fi
-    sleep 0.1
-done
+wait_for_end "$pid" 2
 [[ -n $status ]] || { echo "FAIL: still running 2 seconds after Exit"; exit 1; }
 [[ $status == 0 ]] || { echo "FAIL: exit status $status"; exit 1; }
 trap - EXIT

@@ -8,6 +8,7 @@ set -euo pipefail
 program=$1
 bad_start=$2
 here=$(dirname "$(realpath "$0")")
+source "$here/end_status.sh"
 work=$(mktemp -d)
 pid=
 cleanup() {
@@ -22,15 +23,9 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # Waits up to 2 seconds for $pid to end and checks its status.
 expect_end() {
-    local expected=$1 what=$2 status=
-    for _ in $(seq 20); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            wait "$pid" && status=0 || status=$?
-            pid=
-            break
-        fi
-        sleep 0.1
-    done
+    local expected=$1 what=$2
+    wait_for_end "$pid" 2
+    [[ -n $status ]] && pid=
     [[ -n $status ]] || fail "$what: still running 2 seconds later"
     [[ $status == "$expected" ]] || fail "$what: status $status, not $expected"
 }

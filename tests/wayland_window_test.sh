@@ -4,6 +4,7 @@
 # the program with status 0 within 2 seconds. Exits 77 (skipped) when Weston cannot start here.
 # Usage: wayland_window_test.sh PATH/TO/ringcalc
 set -euo pipefail
+source "$(dirname "$0")/end_status.sh"
 program=$1
 command -v weston >/dev/null || { echo "SKIP: weston is not installed"; exit 77; }
 runtime_dir=$(mktemp -d)
@@ -44,15 +45,8 @@ grep -q 'xdg_toplevel@[0-9]*\.set_app_id("org.ringcalc.RingCalc")' "$log" || { e
 grep -q 'wl_surface@[0-9]*\.attach(wl_buffer' "$log" || { echo "FAIL: the window was never drawn"; exit 1; }
 
 kill -TERM "$pid"
-status=
-for _ in $(seq 20); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-        wait "$pid" && status=0 || status=$?
-        pid=
-        break
-    fi
-    sleep 0.1
-done
+wait_for_end "$pid" 2
+[[ -n $status ]] && pid=
 [[ -n $status ]] || { echo "FAIL: still running 2 seconds after SIGTERM"; exit 1; }
 [[ $status == 0 ]] || { echo "FAIL: exit status $status after SIGTERM"; exit 1; }
 echo "PASS: a Wayland toplevel titled Form1 with app id org.ringcalc.RingCalc; SIGTERM ended it with status 0"

@@ -70,16 +70,7 @@ void start(const ProjectDescriptor& project, int argc, char** argv) {
         platformStart.reset();
         endOnSignals.listen();
         QtMessageBox messageBox;
-        std::optional<Program> program;
-        try {
-            program.emplace(project, messageBox);
-        } catch (const std::exception& error) {
-            tellStartFailure(project.applicationName, std::string("cannot build its window: ") + error.what());
-            status = 1;
-        }
-        if (program) {
-            status = QApplication::exec();
-        }
+        status = runProgram(project, messageBox, [] { return QApplication::exec(); });
     }
     std::exit(status);
 }

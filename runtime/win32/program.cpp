@@ -12,7 +12,6 @@
 
 #include <cstdlib>
 #include <map>
-#include <optional>
 #include <string>
 #include <utility>
 
@@ -82,16 +81,7 @@ void start(const ProjectDescriptor& project, int /*argc*/, char** /*argv*/) {
     int status = 0;
     {
         Win32MessageBox messageBox;
-        std::optional<Program> program;
-        try {
-            program.emplace(project, messageBox);
-        } catch (const std::exception& error) {
-            tellStartFailure(project.applicationName, std::string("cannot build its window: ") + error.what());
-            status = 1;
-        }
-        if (program) {
-            status = runLoop();
-        }
+        status = runProgram(project, messageBox, runLoop);
     }
     std::exit(status);
 }
