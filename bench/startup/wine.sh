@@ -32,6 +32,7 @@ cleanup() {
 trap cleanup EXIT
 # Without a window manager Wine would wait for one before each window; its services start once, on no
 # terminal of ours.
+mkdir -p "$WINEPREFIX"
 /usr/lib/wine/wineserver -p
 "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
 for program in "${programs[@]}"; do
