@@ -1,7 +1,8 @@
 # The Win32 window suite, in-process under Wine on a virtual X server: at 96 dpi, and again at 144 dpi in a
 # prefix of its own whose desktop says so.
 add_executable(win32_window_tests win32_window_test.cpp window_cases.h)
-target_link_libraries(win32_window_tests PRIVATE ringcalc_app GTest::gtest_main ringcalc_options)
+# The suite reads the screen readers' view through the platform's accessibility library.
+target_link_libraries(win32_window_tests PRIVATE ringcalc_app GTest::gtest_main oleacc ole32 oleaut32 ringcalc_options)
 find_program(XVFB_RUN xvfb-run REQUIRED)
 set(wine_run ${PROJECT_SOURCE_DIR}/tools/wine-run)
 add_test(NAME win32_window COMMAND ${XVFB_RUN} -a -s "-screen 0 1600x1200x24" ${wine_run}

@@ -10,11 +10,14 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <atomic>
 #include <cstdlib>
 #include <memory>
 #include <string>
 #include <thread>
+#include <utility>
 
 namespace ringcalc::testing {
 namespace {
@@ -134,6 +137,15 @@ TEST_F(Win32WindowTest, TabCyclesThroughTheBoxesAndButtonsOnly) {
         key(GetFocus(), VK_TAB);
         EXPECT_EQ(GetFocus(), control(next)) << "expected " << next;
     }
+    // Shift+Tab goes back: the thread's keyboard state says Shift is down, as the dialog manager asks it.
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    key(GetFocus(), VK_TAB);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(GetFocus(), control("Command2"));
 }
 
 TEST_F(Win32WindowTest, SpaceOnTheStartFocusOrEnterInABoxShowsTheResult) {
@@ -248,6 +260,31 @@ TEST_F(Win32WindowTest, TheCloseBoxEndsTheLoopWithStatusZero) {
     PostMessageW(window(), WM_CLOSE, 0, 0);
     EXPECT_EQ(runtime::runMessageLoop(), 0);
     EXPECT_FALSE(IsWindow(window()));
+}
+
+// Screen readers name each box by the caption under it: the label stands just before its box among the
+// window's controls, where the platform's accessibility takes a box's name from.
+TEST_F(Win32WindowTest, ScreenReadersNameTheBoxesByTheirCaptions) {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    // IAccessible's interface id as documented; the value mingw-w64's libraries link in for it differs.
+    const GUID iAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+    const std::pair<const char*, const wchar_t*> names[] = {
+        {"Text1", L"Внешний радиус"}, {"Text2", L"Внутренний радиус"}, {"Text3", L"Угол сектора"}};
+    for (const auto& [name, caption] : names) {
+        IAccessible* accessible = nullptr;
+        ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(control(name), static_cast<DWORD>(OBJID_CLIENT), iAccessible,
+                                                         reinterpret_cast<void**>(&accessible))))
+            << name;
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR text = nullptr;
+        EXPECT_TRUE(SUCCEEDED(accessible->get_accName(self, &text))) << name;
+        EXPECT_STREQ(text != nullptr ? text : L"", caption) << name;
+        SysFreeString(text);
+        accessible->Release();
+    }
+    CoUninitialize();
 }
 
 // The real message box: read and closed from another thread, as the user would see and close it.
