@@ -15,6 +15,7 @@ namespace ringcalc::runtime {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"RingcalcForm";
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr int kFirstId = 100;
 constexpr UINT kCopy = 1;
 constexpr UINT kSelectAll = 2;
@@ -154,13 +155,18 @@ Form::Native::Native(const WindowDescription& description) : m_description(descr
         m_defaultId = button.id;
     }
 
+    // Built at the system's DPI in its final size, each control in its place: every later move of a window
+    // costs Wine a round trip to its server. A window that comes up on a screen of another DPI is placed again.
+    m_dpi = systemDpi();
+    computePlaces();
+    const SIZE frame = frameSize();
     const std::wstring title = wideText(description.caption);
-    m_window =
-        CreateWindowExW(0, kWindowClass, title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    m_window = CreateWindowExW(0, kWindowClass, title.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, frame.cx,
+                               frame.cy, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (m_window == nullptr) {
         throw RuntimeError(ErrorKind::InvalidArgument, description.name);
     }
+    const UINT systemDpiValue = m_dpi;
     m_dpi = dpiOf(m_window);
 
     // The focus goes round the controls in the order of their tab indexes, which Windows takes from their
@@ -213,8 +219,9 @@ Form::Native::Native(const WindowDescription& description) : m_description(descr
             }
             break;
         }
-        c.hwnd = CreateWindowExW(exStyle, kind, caption.c_str(), style, 0, 0, 0, 0, m_window, id,
-                                 GetModuleHandleW(nullptr), nullptr);
+        const RECT r = controlRect(c);
+        c.hwnd = CreateWindowExW(exStyle, kind, caption.c_str(), style, r.left, r.top, r.right - r.left,
+                                 r.bottom - r.top, m_window, id, GetModuleHandleW(nullptr), nullptr);
         if (d.kind == ControlKind::TextBox) {
             SendMessageW(c.hwnd, EM_SETLIMITTEXT, 0, 0); // no limit of its own
         }
@@ -225,7 +232,9 @@ Form::Native::Native(const WindowDescription& description) : m_description(descr
             m_firstFocus = c.hwnd;
         }
     }
-    placeControls();
+    if (m_dpi != systemDpiValue) {
+        placeControls();
+    }
     chooseFont();
 }
 
@@ -239,26 +248,39 @@ Form::Native::~Native() {
     }
 }
 
-void Form::Native::placeControls() {
+SIZE Form::Native::frameSize() const {
     RECT client{0, 0, pixels(m_description.clientWidth, m_dpi), pixels(m_description.clientHeight, m_dpi)};
-    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(m_window, GWL_STYLE));
     static const auto adjustForDpi =
         user32<BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
     if (adjustForDpi != nullptr) {
-        adjustForDpi(&client, style, FALSE, 0, m_dpi);
+        adjustForDpi(&client, kWindowStyle, FALSE, 0, m_dpi);
     } else {
-        AdjustWindowRectEx(&client, style, FALSE, 0);
+        AdjustWindowRectEx(&client, kWindowStyle, FALSE, 0);
     }
-    SetWindowPos(m_window, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return {client.right - client.left, client.bottom - client.top};
+}
+
+void Form::Native::computePlaces() {
     for (Control& c : m_controls) {
         const auto& d = c.description;
         c.place = {pixels(d.left, m_dpi), pixels(d.top, m_dpi), pixels(d.left + d.width, m_dpi),
                    pixels(d.top + d.height, m_dpi)};
-        const int inset = framed(d) ? 1 : 0; // the frame is drawn around the control by the window
-        SetWindowPos(c.hwnd, nullptr, c.place.left + inset, c.place.top + inset,
-                     c.place.right - c.place.left - 2 * inset, c.place.bottom - c.place.top - 2 * inset,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+// The frame of a framed control is drawn around it by the window.
+RECT Form::Native::controlRect(const Control& c) {
+    const int inset = framed(c.description) ? 1 : 0;
+    return {c.place.left + inset, c.place.top + inset, c.place.right - inset, c.place.bottom - inset};
+}
+
+void Form::Native::placeControls() {
+    const SIZE frame = frameSize();
+    SetWindowPos(m_window, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    computePlaces();
+    for (const Control& c : m_controls) {
+        const RECT r = controlRect(c);
+        SetWindowPos(c.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 

@@ -58,6 +58,9 @@ private:
     [[nodiscard]] const Control& find(std::string_view name) const;
     [[nodiscard]] const Control* findById(int id) const;
     [[nodiscard]] const Control* findByHandle(HWND hwnd) const;
+    [[nodiscard]] SIZE frameSize() const;
+    void computePlaces();
+    [[nodiscard]] static RECT controlRect(const Control& control);
     void placeControls();
     void chooseFont();
     void fitToCaption(Control& control);
