@@ -416,11 +416,11 @@ std::string Form::Native::text(std::string_view name) const {
 }
 
 void Form::Native::setCaption(std::string_view name, std::string_view caption) {
-    const Control& c = find(name);
+    Control& c = m_controls[static_cast<std::size_t>(find(name).id - kFirstId)]; // ids follow the description
     const std::wstring wide = wideText(caption);
     SetWindowTextW(c.hwnd, wide.c_str());
     if (c.description.autoSize) {
-        fitToCaption(const_cast<Control&>(c));
+        fitToCaption(c);
     }
 }
 
