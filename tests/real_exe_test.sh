@@ -19,13 +19,17 @@ cleanup() {
 }
 trap cleanup EXIT
 
-"$wine_run" "$exe" &
-pid=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
-[[ -n $window ]] || fail "no window titled Form1"
-# Input sent before the window manager has placed the window is lost.
-xdotool windowactivate --sync "$window"
-sleep 0.5
+# Starts the .exe and waits for its window, active: input sent before the window manager has placed the
+# window is lost. Sets pid and window.
+start_window() {
+    "$wine_run" "$exe" &
+    pid=$!
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
+    [[ -n $window ]] || fail "no window titled Form1 ($1)"
+    xdotool windowactivate --sync "$window"
+    sleep 0.5
+}
+start_window "first start"
 
 # A box's text replaced: click in it (client pixels at 96 dpi), select its line, type.
 type_over() {
@@ -70,12 +74,7 @@ wait_for_end "$pid" 10
 [[ $status == 0 ]] || fail "exit status $status"
 echo "ok: Exit ended it with status 0"
 
-"$wine_run" "$exe" &
-pid=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
-[[ -n $window ]] || fail "no window at the second start"
-xdotool windowactivate --sync "$window"
-sleep 0.3
+start_window "second start"
 xdotool key --clearmodifiers alt+F4
 wait_for_end "$pid" 10
 [[ -n $status ]] && pid=
