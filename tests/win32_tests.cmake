@@ -22,7 +22,13 @@ add_test(NAME real_exe COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24" ${PROJE
                                ${wine_run} $<TARGET_FILE:ringcalc>)
 set_tests_properties(real_exe PROPERTIES TIMEOUT 180)
 
-# The installer: install, start, uninstall, under Wine.
+# The installer: its tables; install, again, upgrade, downgrade refused, beside the other architecture's,
+# uninstall, under Wine.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(arch win64)
+else()
+    set(arch win32)
+endif()
 add_test(NAME msi COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24" ${PROJECT_SOURCE_DIR}/tests/msi_test.sh
-                          ${RINGCALC_MSI} ${RINGCALC_VERSION_TEXT})
-set_tests_properties(msi PROPERTIES TIMEOUT 240)
+                          ${PROJECT_BINARY_DIR}/packaging/windows ${arch} ${RINGCALC_VERSION_TEXT} ${PROJECT_SOURCE_DIR})
+set_tests_properties(msi PROPERTIES TIMEOUT 400)
