@@ -92,4 +92,7 @@ printf '\r\n\r\n1251\t_ForceCodepage\r\n' >"$idt/_ForceCodepage.idt"
 sign "$msi.unsigned" "$msi"
 rm -f "$msi.unsigned"
 
-(cd "$stage" && cmake -E tar cf "$zip" --format=zip "--mtime=$(date -u -d "@$epoch" '+%Y-%m-%d %H:%M:%S') UTC" ringcalc.exe LICENSE.txt README.txt)
+# Info-ZIP without its extra fields, which would carry each file's change time: only the DOS time (read in
+# UTC) of each file's modification, the commit's.
+touch -d "@$epoch" "$stage"/*
+(cd "$stage" && TZ=UTC zip -q -X -D "$zip" ringcalc.exe LICENSE.txt README.txt)
