@@ -12,12 +12,6 @@
 
 namespace ringcalc::runtime {
 
-/// The events of a control that an action can be bound to.
-enum class Event {
-    Click,  ///< a button pressed by mouse, Space or Enter
-    Change, ///< a text box's text changed: each typed or deleted character, paste, cut or replaced selection
-};
-
 /// One event of one control and its action.
 struct EventBinding {
     std::string_view control;

@@ -1,4 +1,6 @@
 // Building the program's window and running its loop, as every window layer's start does.
+#include "runtime/run_program.h"
+
 #include "runtime/program.h"
 #include "runtime/start_failure.h"
 

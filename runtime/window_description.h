@@ -8,14 +8,17 @@
 
 namespace ringcalc::runtime {
 
-/// Twips per device-independent pixel (1440 twips to the inch at 96 dots per inch).
-inline constexpr int kTwipsPerPixel = 15;
-
 /// The kinds of control a window description can hold.
 enum class ControlKind { TextBox, Button, Label };
 
 /// How a label places its text.
 enum class TextAlignment { Left, Center };
+
+/// The events of a control that an action can be bound to.
+enum class Event {
+    Click,  ///< a button pressed by mouse, Space or Enter
+    Change, ///< a text box's text changed: each typed or deleted character, paste, cut or replaced selection
+};
 
 /// A label's frame.
 enum class BorderStyle { None, FixedSingle };
@@ -51,10 +54,5 @@ struct WindowDescription {
     std::vector<ControlDescription> controls;
     std::string_view defaultButton; ///< the button that Enter in a text box presses; none when empty
 };
-
-/// Twips to device-independent pixels, for places and sizes that are whole pixels at 96 dots per inch.
-[[nodiscard]] constexpr int twipsToPixels(int twips) noexcept {
-    return twips / kTwipsPerPixel;
-}
 
 } // namespace ringcalc::runtime

@@ -33,7 +33,7 @@ set_property(TEST wayland_window PROPERTY ENVIRONMENT_MODIFICATION "ASAN_OPTIONS
 
 # Starting and ending off the usual road: no window platform, a window that cannot be built, signals.
 add_executable(bad_start bad_start.cpp)
-target_link_libraries(bad_start PRIVATE ringcalc_runtime ringcalc_options)
+target_link_libraries(bad_start PRIVATE ringcalc_runtime_qt ringcalc_options)
 add_test(NAME start COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24" ${DBUS_RUN_SESSION} --
                             ${CMAKE_CURRENT_SOURCE_DIR}/start_test.sh
                             $<TARGET_FILE:ringcalc> $<TARGET_FILE:bad_start>)

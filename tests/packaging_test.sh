@@ -29,7 +29,7 @@ for f in ringcalc.ico ringcalc-16.png ringcalc-32.png ringcalc.svg ringcalc-16.r
 done
 
 # The resource script compiles, and its version record says the project's version for language 0x0409/0x04B0.
-x86_64-w64-mingw32-windres --preprocessor=cpp -i "$build_dir/app/ringcalc.rc" -O res -o "$work/ringcalc.res"
+x86_64-w64-mingw32-windres --preprocessor=cpp -I "$source_dir" -i "$build_dir/app/ringcalc.rc" -O res -o "$work/ringcalc.res"
 x86_64-w64-mingw32-windres -i "$work/ringcalc.res" -O rc -o "$work/decompiled.rc"
 numeric="$major, $minor, ${patch:-0}, ${tweak:-0}"
 grep -q "FILEVERSION $numeric" "$work/decompiled.rc" || fail "file version"

@@ -4,7 +4,6 @@
 #include "runtime/form.h"
 
 #include <memory>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,7 +12,7 @@ class QWidget;
 
 namespace ringcalc::runtime {
 
-/// The Qt side of a window: a top-level QWidget and its controls.
+/// The Qt side of a window: a top-level QWidget and its controls. Form's members work on it.
 struct Form::Native : private Pinned {
     explicit Native(const WindowDescription& description);
     ~Native();
@@ -24,23 +23,18 @@ struct Form::Native : private Pinned {
     /// The control of that name. Raises RuntimeError(InvalidArgument) about the name when there is none.
     [[nodiscard]] QWidget& control(std::string_view name) const;
 
-    // What Form's members of the same names do.
-    [[nodiscard]] std::string captionFor(std::string_view name) const;
-    [[nodiscard]] std::string text(std::string_view name) const;
-    void setCaption(std::string_view name, std::string_view caption);
-    void show();
-
 private:
+    friend class Form;
     struct Control {
-        std::string name;
+        const ControlDescription* description = nullptr;
         QWidget* widget = nullptr; // owned by m_window
-        bool autoSize = false;
     };
     [[nodiscard]] const Control& find(std::string_view name) const;
     void steadyCursorInLongTexts();
 
+    const WindowDescription& m_description;
     std::unique_ptr<QWidget> m_window;
-    std::vector<Control> m_controls;
+    std::vector<Control> m_controls; // in the description's order
     QWidget* m_firstFocus = nullptr;
     std::unique_ptr<QObject> m_focusWatch; // the context of the connections that watch the focus and the texts
     int m_cursorFlashTime = 0;             // the desktop's, restored when the window goes

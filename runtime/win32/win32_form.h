@@ -7,14 +7,13 @@
 
 #include <functional>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
 namespace ringcalc::runtime {
 
 /// The Win32 side of a window: a top-level window of the platform and its native controls, placed from
-/// twips at the window's DPI.
+/// twips at the window's DPI. Form's members work on it.
 struct Form::Native : private Pinned {
     explicit Native(const WindowDescription& description);
     ~Native();
@@ -25,42 +24,30 @@ struct Form::Native : private Pinned {
     /// The control of that name. Raises RuntimeError(InvalidArgument) about the name when there is none.
     [[nodiscard]] HWND control(std::string_view name) const;
 
-    // What Form's members of the same names do.
-    [[nodiscard]] std::string captionFor(std::string_view name) const;
-    [[nodiscard]] std::string text(std::string_view name) const;
-    void setCaption(std::string_view name, std::string_view caption);
-    void show();
-
     /// Called with a control's name for a button's click (BN_CLICKED) or a text box's change (EN_CHANGE).
     std::function<void(std::string_view control, WORD notification)> onCommand;
 
-    /// The window's font, and its size in points that the font rule chose.
-    [[nodiscard]] HFONT font() const noexcept { return m_font; }
-    [[nodiscard]] double fontPoints() const noexcept { return m_fontPoints; }
-
-    /// The window's dots per inch.
-    [[nodiscard]] UINT dpi() const noexcept { return m_dpi; }
-
-    /// The client-area rectangle in pixels that a control takes.
-    [[nodiscard]] RECT placeOf(std::string_view name) const;
+    // For the window suite, which checks what the window chose.
+    [[nodiscard]] HFONT font() const noexcept { return m_font; }          ///< the window's fitted font
+    [[nodiscard]] UINT dpi() const noexcept { return m_dpi; }             ///< the window's dots per inch
+    [[nodiscard]] RECT placeOf(std::string_view name) const;              ///< a control's rectangle, in pixels
 
 private:
+    friend class Form;
     struct Control {
-        ControlDescription description;
+        const ControlDescription* description = nullptr;
         HWND hwnd = nullptr;
         int id = 0;
-        RECT place{}; // in the window's client area, in pixels
+        RECT place{}; // in the window's client area, in pixels, its frame included
     };
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK selectableProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                           DWORD_PTR data);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    [[nodiscard]] Control& find(std::string_view name);
     [[nodiscard]] const Control& find(std::string_view name) const;
     [[nodiscard]] const Control* findById(int id) const;
     [[nodiscard]] const Control* findByHandle(HWND hwnd) const;
     [[nodiscard]] SIZE frameSize() const;
     void computePlaces();
-    [[nodiscard]] static RECT controlRect(const Control& control);
     void placeControls();
     void chooseFont();
     void fitToCaption(Control& control);
@@ -68,17 +55,12 @@ private:
 
     const WindowDescription& m_description;
     HWND m_window = nullptr;
-    std::vector<Control> m_controls;
+    std::vector<Control> m_controls; // in the description's order
     HWND m_firstFocus = nullptr;
     std::optional<int> m_defaultId;
     HFONT m_font = nullptr;
-    double m_fontPoints = 0;
     UINT m_dpi = 96;
     HBRUSH m_background = nullptr; // the system's, not ours to delete
 };
-
-/// Runs the thread's message loop, with the dialog manager's keys, until the program ends; returns its exit
-/// status (0 after end() or when the only window is closed).
-[[nodiscard]] int runMessageLoop();
 
 } // namespace ringcalc::runtime

@@ -1,5 +1,5 @@
 // The window's icon, from the images the program carries as Qt resources.
-#include "runtime/qt/window_icon.h"
+#include "runtime/qt/qt_window_icon.h"
 
 #include <QDirIterator>
 #include <QFile>

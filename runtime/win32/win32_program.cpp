@@ -1,10 +1,12 @@
 // The running program on Win32: the window and its bindings, the message loop, start and end.
-#include "runtime/program.h"
+#include "runtime/win32/win32_program.h"
 
+#include "runtime/program.h"
+#include "runtime/run_program.h"
 #include "runtime/runtime_error.h"
-#include "runtime/start_failure.h"
 #include "runtime/win32/win32_form.h"
 #include "runtime/win32/win32_message_box.h"
+#include "runtime/window_rules.h"
 
 #include <windows.h>
 
@@ -25,23 +27,15 @@ struct Program::Native {
 Program::Program(const ProjectDescriptor& project, MessageBoxService& messageBox)
     : m_messageBox(messageBox), m_native(std::make_unique<Native>()) {
     m_form = std::make_unique<Form>(*project.startWindow);
-    Form::Native& window = m_form->native();
     for (const auto& binding : project.bindings) {
-        const HWND control = window.control(binding.control);
-        wchar_t kind[16] = {};
-        GetClassNameW(control, kind, 16);
-        const bool button = lstrcmpiW(kind, L"BUTTON") == 0;
-        const bool textBox =
-            lstrcmpiW(kind, L"EDIT") == 0 && (GetWindowLongPtrW(control, GWL_STYLE) & ES_READONLY) == 0;
-        if (binding.event == Event::Click && button) {
-            m_native->actions[{std::string(binding.control), BN_CLICKED}] = binding.action;
-        } else if (binding.event == Event::Change && textBox) {
-            m_native->actions[{std::string(binding.control), EN_CHANGE}] = binding.action;
-        } else {
+        const ControlDescription& control = controlNamed(*project.startWindow, binding.control);
+        if (!hasEvent(control.kind, binding.event)) {
             throw RuntimeError(ErrorKind::InvalidArgument, binding.control); // no such event on that control
         }
+        const WORD notification = binding.event == Event::Click ? WORD{BN_CLICKED} : WORD{EN_CHANGE};
+        m_native->actions[{std::string(binding.control), notification}] = binding.action;
     }
-    window.onCommand = [this](std::string_view control, WORD notification) {
+    m_form->native().onCommand = [this](std::string_view control, WORD notification) {
         const auto found = m_native->actions.find({std::string(control), notification});
         if (found != m_native->actions.end()) {
             dispatch(found->second, *m_form, m_messageBox);
@@ -52,11 +46,8 @@ Program::Program(const ProjectDescriptor& project, MessageBoxService& messageBox
 
 Program::~Program() = default;
 
-namespace {
-
-// Runs the thread's message loop until the program ends; the dialog manager gives the window Tab, Shift+Tab,
-// Enter and Space as a dialog box has them.
-[[nodiscard]] int runLoop() {
+// The dialog manager gives the window Tab, Shift+Tab, Enter and Space as a dialog box has them.
+int runMessageLoop() {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         const HWND window = GetAncestor(message.hwnd, GA_ROOT);
@@ -69,19 +60,13 @@ namespace {
     return message.message == WM_QUIT ? static_cast<int>(message.wParam) : 0;
 }
 
-} // namespace
-
-int runMessageLoop() {
-    return runLoop();
-}
-
 void start(const ProjectDescriptor& project, int /*argc*/, char** /*argv*/) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     int status = 0;
     {
         Win32MessageBox messageBox;
-        status = runProgram(project, messageBox, runLoop);
+        status = runProgram(project, messageBox, runMessageLoop);
     }
     std::exit(status);
 }

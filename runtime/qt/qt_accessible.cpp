@@ -1,5 +1,5 @@
 // Screen readers' view of Form's windows: a window role with its title, a selectable label as text.
-#include "runtime/qt/accessible.h"
+#include "runtime/qt/qt_accessible.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>

@@ -1,14 +1,15 @@
 // The running program on Qt: the window, its icon and bindings, Qt's translation, start and end.
 #include "runtime/program.h"
 
-#include "runtime/qt/end_on_signals.h"
-#include "runtime/qt/platform_start.h"
 #include "runtime/qt/qt_form.h"
 #include "runtime/qt/qt_message_box.h"
+#include "runtime/qt/qt_platform_start.h"
+#include "runtime/qt/qt_signals.h"
 #include "runtime/qt/qt_text.h"
-#include "runtime/qt/window_icon.h"
+#include "runtime/qt/qt_window_icon.h"
+#include "runtime/run_program.h"
 #include "runtime/runtime_error.h"
-#include "runtime/start_failure.h"
+#include "runtime/window_rules.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -46,14 +47,16 @@ Program::Program(const ProjectDescriptor& project, MessageBoxService& messageBox
     Form::Native& native = m_form->native();
     native.window().setWindowIcon(windowIcon());
     for (const auto& binding : project.bindings) {
+        const ControlDescription& described = controlNamed(*project.startWindow, binding.control);
+        if (!hasEvent(described.kind, binding.event)) {
+            throw RuntimeError(ErrorKind::InvalidArgument, binding.control); // no such event on that control
+        }
         QWidget& control = native.control(binding.control);
         const auto call = [this, action = binding.action] { dispatch(action, *m_form, m_messageBox); };
-        if (auto* button = qobject_cast<QAbstractButton*>(&control); button && binding.event == Event::Click) {
-            QObject::connect(button, &QAbstractButton::clicked, button, call);
-        } else if (auto* edit = qobject_cast<QLineEdit*>(&control); edit && binding.event == Event::Change) {
-            QObject::connect(edit, &QLineEdit::textChanged, edit, call);
+        if (binding.event == Event::Click) {
+            QObject::connect(static_cast<QAbstractButton*>(&control), &QAbstractButton::clicked, &control, call);
         } else {
-            throw RuntimeError(ErrorKind::InvalidArgument, binding.control); // no such event on that control
+            QObject::connect(static_cast<QLineEdit*>(&control), &QLineEdit::textChanged, &control, call);
         }
     }
     m_form->show();

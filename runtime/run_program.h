@@ -1,0 +1,14 @@
+// Building the program's window and running its loop, as every window layer's start() does.
+#pragma once
+
+namespace ringcalc::runtime {
+
+struct ProjectDescriptor;
+class MessageBoxService;
+
+/// Builds the program's window and runs loop until the program ends; returns the loop's status, or 1 when
+/// the window could not be built, which one line on standard error tells. It builds the layer's Program,
+/// so each window layer compiles it in.
+[[nodiscard]] int runProgram(const ProjectDescriptor& project, MessageBoxService& messageBox, int (*loop)());
+
+} // namespace ringcalc::runtime

@@ -1,0 +1,101 @@
+// What a window description means, whatever the toolkit that builds it.
+#include "runtime/window_rules.h"
+
+#include "runtime/runtime_error.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace ringcalc::runtime {
+
+void checkDescription(const WindowDescription& description) {
+    const auto& controls = description.controls;
+    for (auto c = controls.begin(); c != controls.end(); ++c) {
+        if (std::any_of(controls.begin(), c, [&c](const ControlDescription& d) { return d.name == c->name; })) {
+            throw RuntimeError(ErrorKind::InvalidArgument, c->name);
+        }
+        if (!c->labelFor.empty()) {
+            if (c->kind != ControlKind::Label) {
+                throw RuntimeError(ErrorKind::InvalidArgument, c->name); // only a label names another control
+            }
+            (void)controlNamed(description, c->labelFor);
+        }
+    }
+    if (!description.defaultButton.empty() &&
+        controlNamed(description, description.defaultButton).kind != ControlKind::Button) {
+        throw RuntimeError(ErrorKind::InvalidArgument, description.defaultButton);
+    }
+}
+
+const ControlDescription& controlNamed(const WindowDescription& description, std::string_view name) {
+    const auto& controls = description.controls;
+    const auto found =
+        std::find_if(controls.begin(), controls.end(), [name](const ControlDescription& c) { return c.name == name; });
+    if (found == controls.end()) {
+        throw RuntimeError(ErrorKind::InvalidArgument, name);
+    }
+    return *found;
+}
+
+const ControlDescription* labelOf(const WindowDescription& description, std::string_view name) {
+    const auto& controls = description.controls;
+    const auto found = std::find_if(controls.begin(), controls.end(),
+                                    [name](const ControlDescription& c) { return c.labelFor == name; });
+    return found == controls.end() ? nullptr : &*found;
+}
+
+bool takesFocus(const ControlDescription& control) noexcept {
+    return control.kind != ControlKind::Label;
+}
+
+namespace {
+
+[[nodiscard]] std::vector<std::size_t> byTabIndex(const WindowDescription& description) {
+    std::vector<std::size_t> order(description.controls.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&description](std::size_t a, std::size_t b) {
+        return description.controls[a].tabIndex < description.controls[b].tabIndex;
+    });
+    return order;
+}
+
+} // namespace
+
+std::vector<std::size_t> focusOrder(const WindowDescription& description) {
+    std::vector<std::size_t> order = byTabIndex(description);
+    std::erase_if(order, [&description](std::size_t i) { return !takesFocus(description.controls[i]); });
+    return order;
+}
+
+std::vector<std::size_t> creationOrder(const WindowDescription& description) {
+    const std::vector<std::size_t> order = byTabIndex(description);
+    std::vector<std::size_t> created;
+    created.reserve(order.size());
+    for (const std::size_t i : order) {
+        const ControlDescription& c = description.controls[i];
+        if (c.kind == ControlKind::Label && !c.labelFor.empty()) {
+            continue; // created with the control it names
+        }
+        for (const std::size_t j : order) {
+            if (description.controls[j].labelFor == c.name) {
+                created.push_back(j);
+            }
+        }
+        created.push_back(i);
+    }
+    return created;
+}
+
+bool hasEvent(ControlKind kind, Event event) noexcept {
+    switch (kind) {
+    case ControlKind::Button:
+        return event == Event::Click;
+    case ControlKind::TextBox:
+        return event == Event::Change;
+    case ControlKind::Label:
+        break;
+    }
+    return false;
+}
+
+} // namespace ringcalc::runtime
