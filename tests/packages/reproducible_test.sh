@@ -3,7 +3,7 @@
 # Debian packages.
 # Usage: reproducible_test.sh [SOURCE_DIR]
 set -euo pipefail
-source_dir=$(realpath "${1:-$(dirname "$0")/..}")
+source_dir=$(realpath "${1:-$(dirname "$0")/../..}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 build_package() { # clone folder: clone, build the release preset without tests or benchmarks, package

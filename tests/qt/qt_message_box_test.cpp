@@ -5,6 +5,7 @@
 #include "runtime/form.h"
 #include "runtime/qt/qt_message_box.h"
 #include "runtime/runtime_error.h"
+#include "window_cases.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -101,7 +102,7 @@ TEST(QtMessageBox, TheRadiusWarningShowsAsTwoLines) {
     core::CheckRadii(form, messageBox);
     ASSERT_TRUE(closer.m_closed);
     EXPECT_EQ(closer.m_seen.text, "Внутренний радиус больше внешнего, \nрезультат вычислений будет неверен");
-    EXPECT_EQ(closer.m_seen.title, "Внимание!!!");
+    EXPECT_EQ(closer.m_seen.title, kWarningTitle);
     EXPECT_EQ(closer.m_seen.icon, QMessageBox::Critical);
 }
 
@@ -131,7 +132,7 @@ TEST(Dispatch, ReportsEveryErrorThatLeavesAnActionAndGoesOn) {
         runtime::dispatch(action, window, box);
         ASSERT_EQ(box.m_shown.size(), 1U) << c.name;
         EXPECT_EQ(box.m_shown[0].prompt, c.prompt) << c.name;
-        EXPECT_EQ(box.m_shown[0].style, 16) << c.name;
+        EXPECT_EQ(box.m_shown[0].style, runtime::kStyleCritical) << c.name;
         EXPECT_EQ(box.m_shown[0].title, runtime::kErrorBoxTitle) << c.name;
     }
     FailingMessageBox failing;

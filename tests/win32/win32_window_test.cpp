@@ -1,9 +1,13 @@
 // Tests of the real window on Win32, under Wine: the program built through the runtime, driven by messages.
 #include "app/project.h"
+#include "bad_projects.h"
 #include "fake_form.h"
 #include "runtime/dispatch.h"
+#include "runtime/runtime_error.h"
 #include "runtime/win32/win32_form.h"
 #include "runtime/win32/win32_message_box.h"
+#include "runtime/win32/win32_program.h"
+#include "runtime/win32/win32_text.h"
 #include "window_cases.h"
 
 #include <gtest/gtest.h>
@@ -197,9 +201,9 @@ TEST_F(Win32WindowTest, EveryChangeOfTheInnerRadiusIsChecked) {
         EXPECT_EQ(textOf(control("Text1")), c.outer);
     }
     for (const auto& shown : m_box.m_shown) {
-        EXPECT_EQ(shown.prompt, "Внутренний радиус больше внешнего, \rрезультат вычислений будет неверен");
-        EXPECT_EQ(shown.style, 16);
-        EXPECT_EQ(shown.title, "Внимание!!!");
+        EXPECT_EQ(shown.prompt, kWarningPrompt);
+        EXPECT_EQ(shown.style, kWarningStyle);
+        EXPECT_EQ(shown.title, kWarningTitle);
     }
 }
 
@@ -249,7 +253,7 @@ TEST_F(Win32WindowTest, ColoursAndTheFrameAsDrawn) {
     ReleaseDC(window(), dc);
 }
 
-TEST_F(Win32WindowTest, ExitAndTheCloseBoxEndTheLoopWithStatusZero) {
+TEST_F(Win32WindowTest, ExitEndsTheLoopWithStatusZero) {
     PostMessageW(control("Command1"), BM_CLICK, 0, 0);
     EXPECT_EQ(runtime::runMessageLoop(), 0);
     EXPECT_FALSE(IsWindowVisible(window()));
@@ -287,6 +291,20 @@ TEST_F(Win32WindowTest, ScreenReadersNameTheBoxesByTheirCaptions) {
     CoUninitialize();
 }
 
+TEST(Win32Program, RefusesABadDescriptionOrBindingAndLeavesNoWindow) {
+    for (const auto& c : badProjects()) {
+        RecordingMessageBox box;
+        const runtime::ProjectDescriptor project{&c.window, c.bindings};
+        try {
+            const runtime::Program program(project, box);
+            ADD_FAILURE() << c.what << " was built";
+        } catch (const runtime::RuntimeError& fault) {
+            EXPECT_EQ(fault.what(), faultAbout(c.atFault)) << c.what;
+        }
+        EXPECT_EQ(FindWindowW(L"RingcalcForm", nullptr), nullptr) << c.what << " left a window behind";
+    }
+}
+
 // The real message box: read and closed from another thread, as the user would see and close it.
 TEST(Win32MessageBox, TheWarningIsAStopBoxWithTwoLinesAndOneButton) {
     std::atomic<bool> seen{false};
@@ -296,7 +314,7 @@ TEST(Win32MessageBox, TheWarningIsAStopBoxWithTwoLinesAndOneButton) {
     bool stopIcon = false;
     std::thread watcher([&] {
         for (int i = 0; i < 500 && !seen; ++i) {
-            if (const HWND box = FindWindowW(L"#32770", L"Внимание!!!")) {
+            if (const HWND box = FindWindowW(L"#32770", runtime::wideText(kWarningTitle).c_str())) {
                 title = textOf(box);
                 text = textOf(GetDlgItem(box, 0xFFFF)); // the box's text
                 for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -305,7 +323,7 @@ TEST(Win32MessageBox, TheWarningIsAStopBoxWithTwoLinesAndOneButton) {
                     buttons += lstrcmpiW(kind, L"Button") == 0 ? 1 : 0;
                     if (lstrcmpiW(kind, L"Static") == 0 && (GetWindowLongPtrW(child, GWL_STYLE) & SS_ICON) != 0) {
                         stopIcon = SendMessageW(child, STM_GETICON, 0, 0) ==
-                                   reinterpret_cast<LRESULT>(LoadIconW(nullptr, MAKEINTRESOURCEW(32513))); // IDI_HAND
+                                   reinterpret_cast<LRESULT>(LoadIconW(nullptr, IDI_HAND));
                     }
                 }
                 seen = true;
@@ -314,7 +332,6 @@ TEST(Win32MessageBox, TheWarningIsAStopBoxWithTwoLinesAndOneButton) {
             Sleep(10);
         }
     });
-    RecordingMessageBox unused;
     const runtime::ProjectDescriptor project = app::projectDescriptor();
     runtime::Win32MessageBox messageBox;
     {
@@ -323,8 +340,8 @@ TEST(Win32MessageBox, TheWarningIsAStopBoxWithTwoLinesAndOneButton) {
     }
     watcher.join();
     ASSERT_TRUE(seen);
-    EXPECT_EQ(title, "Внимание!!!");
-    EXPECT_EQ(text, "Внутренний радиус больше внешнего, \rрезультат вычислений будет неверен");
+    EXPECT_EQ(title, kWarningTitle);
+    EXPECT_EQ(text, kWarningPrompt);
     EXPECT_EQ(buttons, 1);
     EXPECT_TRUE(stopIcon);
 }

@@ -1,7 +1,7 @@
 // Tests of the real window: its controls, the focus, both actions, errors and the ends of the program.
 #include "runtime/dispatch.h"
 #include "window_cases.h"
-#include "window_fixture.h"
+#include "qt_window_fixture.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -170,9 +170,9 @@ TEST_F(WindowTest, APasteACutAndTypingOverASelectionAreOneChangeEach) {
     EXPECT_EQ(m_box.m_shown.size(), 3U);
 
     for (const auto& shown : m_box.m_shown) {
-        EXPECT_EQ(shown.prompt, "Внутренний радиус больше внешнего, \rрезультат вычислений будет неверен");
-        EXPECT_EQ(shown.style, 16);
-        EXPECT_EQ(shown.title, "Внимание!!!");
+        EXPECT_EQ(shown.prompt, kWarningPrompt);
+        EXPECT_EQ(shown.style, kWarningStyle);
+        EXPECT_EQ(shown.title, kWarningTitle);
     }
 }
 
@@ -192,7 +192,7 @@ TEST_F(WindowTest, AnOverflowIsReportedAndLosesNothing) {
     ASSERT_EQ(m_box.m_shown.size(), 1U);
     EXPECT_EQ(m_box.m_shown[0].title, runtime::kErrorBoxTitle);
     EXPECT_EQ(m_box.m_shown[0].prompt, "Переполнение: число слишком велико");
-    EXPECT_EQ(m_box.m_shown[0].style, 16);
+    EXPECT_EQ(m_box.m_shown[0].style, runtime::kStyleCritical);
     EXPECT_EQ(box("Text1").text(), "1e200");
     EXPECT_EQ(box("Text2").text(), "0");
     EXPECT_EQ(box("Text3").text(), "360");

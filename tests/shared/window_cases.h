@@ -1,6 +1,8 @@
 // The cases that the window suites of both toolkits share: where the controls stand, what keys bring.
 #pragma once
 
+#include "runtime/message_box.h"
+
 namespace ringcalc::testing {
 
 /// A fixed-size control's place in the client area, in pixels at 96 dpi.
@@ -36,6 +38,12 @@ inline constexpr Keystrokes kKeystrokes[] = {
     {"-5", "5", "\b", "1"},   // ... but 0 is above −5
     {"3", "", "4\b4", "101"},
 };
+
+/// The radius warning as the user sees it, text for text: its two lines joined by a lone carriage return,
+/// under its title, with the stop icon (runtime::kStyleCritical).
+inline constexpr const char* kWarningPrompt = "Внутренний радиус больше внешнего, \rрезультат вычислений будет неверен";
+inline constexpr const char* kWarningTitle = "Внимание!!!";
+inline constexpr int kWarningStyle = runtime::kStyleCritical;
 
 /// The result line for the start texts: 3.14 × 1² − 3.14 × 0², its whole turn, 100 %.
 inline constexpr const char* kStartLine = "Площадь: кольца=3.14; сектора=3.14; в процентах=100%";

@@ -1,9 +1,9 @@
 // Tests of the window on a desktop: its font, copying the result, menus, screen readers, long texts, bad descriptions.
-#include "raised_error.h"
+#include "bad_projects.h"
 #include "runtime/qt/qt_form.h"
 #include "runtime/runtime_error.h"
 #include "ui/form1.h"
-#include "window_fixture.h"
+#include "qt_window_fixture.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -255,40 +255,16 @@ TEST(Accessibility, TheWindowGoesWhileAReaderHoldsItsInterfaces) {
     EXPECT_NE(accessible->role(), QAccessible::Window);
 }
 
-struct BadProject {
-    const char* what;
-    runtime::WindowDescription window;
-    std::vector<runtime::EventBinding> bindings;
-};
-
 TEST(Program, RefusesABadDescriptionOrBinding) {
-    using runtime::ControlKind;
-    using runtime::Event;
-    const runtime::ControlDescription text{.kind = ControlKind::TextBox, .name = "Text"};
-    const runtime::ControlDescription button{.kind = ControlKind::Button, .name = "Button"};
-    const runtime::Action nothing = [](runtime::Form&, runtime::MessageBoxService&) {};
-    const auto window = [](std::vector<runtime::ControlDescription> controls) {
-        return runtime::WindowDescription{"F", "F", 1500, 1500, std::move(controls)};
-    };
-    const runtime::ControlDescription label{.kind = ControlKind::Label, .name = "L"};
-    const std::vector<BadProject> cases{
-        {"a button naming a control",
-         window({text, {.kind = ControlKind::Button, .name = "B", .labelFor = "Text"}}),
-         {}},
-        {"a label naming a missing control",
-         window({{.kind = ControlKind::Label, .name = "L", .labelFor = "Missing"}}),
-         {}},
-        {"a binding to a missing control", window({text}), {{"Missing", Event::Click, nothing}}},
-        {"a click of a text box", window({text}), {{"Text", Event::Click, nothing}}},
-        {"a change of a button", window({button}), {{"Button", Event::Change, nothing}}},
-        {"a click of a label", window({label}), {{"L", Event::Click, nothing}}},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : badProjects()) {
         RecordingMessageBox box;
-        runtime::ProjectDescriptor project{&c.window, c.bindings};
-        EXPECT_EQ(raisedError([&] { const runtime::Program program(project, box); }),
-                  runtime::ErrorKind::InvalidArgument)
-            << c.what;
+        const runtime::ProjectDescriptor project{&c.window, c.bindings};
+        try {
+            const runtime::Program program(project, box);
+            ADD_FAILURE() << c.what << " was built";
+        } catch (const runtime::RuntimeError& error) {
+            EXPECT_EQ(error.what(), faultAbout(c.atFault)) << c.what;
+        }
         QCoreApplication::processEvents();
         EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty()) << c.what << " left a window behind";
     }

@@ -4,7 +4,7 @@
 # stripped .exe that goes into the packages, the MSI and the portable .zip.
 # Usage: reproducible_windows_test.sh [SOURCE_DIR]
 set -euo pipefail
-source_dir=$(realpath "${1:-$(dirname "$0")/..}")
+source_dir=$(realpath "${1:-$(dirname "$0")/../..}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 build() { # clone folder: clone, build both architectures' packages, without tests

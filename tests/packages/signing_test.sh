@@ -5,8 +5,8 @@
 # without a certificate makes them unsigned again.
 # Usage: signing_test.sh [SOURCE_DIR]   (run it under xvfb-run)
 set -euo pipefail
-source_dir=$(realpath "${1:-$(dirname "$0")/..}")
-source "$source_dir/tests/end_status.sh"
+source_dir=$(realpath "${1:-$(dirname "$0")/../..}")
+source "$source_dir/tests/real/end_status.sh"
 work=$(mktemp -d)
 pid=
 cleanup() {
