@@ -3,6 +3,7 @@
 
 #include "runtime/pinned.h"
 #include "runtime/window_description.h"
+#include "runtime/window_rules.h"
 
 #include <memory>
 #include <string>
@@ -11,7 +12,7 @@
 namespace ringcalc::runtime {
 
 /// A top-level window built from its description; it owns its controls and finds them by name. Each
-/// toolkit's layer builds it.
+/// window layer implements its members but captionFor, which follows from the description.
 class Form : private Pinned {
 public:
     /// Builds the window and its controls, hidden. Raises RuntimeError(InvalidArgument), about the control at
@@ -22,7 +23,11 @@ public:
 
     /// The caption of the label that names the control, such as "Внешний радиус" for the box under it; the
     /// control's own name when no label names it. Raises RuntimeError(InvalidArgument) when there is none.
-    [[nodiscard]] std::string captionFor(std::string_view name) const;
+    [[nodiscard]] std::string captionFor(std::string_view name) const {
+        (void)controlNamed(m_description, name);
+        const ControlDescription* label = labelOf(m_description, name);
+        return label != nullptr ? text(label->name) : std::string(name);
+    }
 
     /// The current text of a text box, or the caption of a button or label (UTF-8). Raises
     /// RuntimeError(InvalidArgument) about the name when there is no such control.
@@ -40,6 +45,7 @@ public:
     [[nodiscard]] Native& native() const noexcept { return *m_native; }
 
 private:
+    const WindowDescription& m_description;
     std::unique_ptr<Native> m_native;
 };
 

@@ -4,29 +4,34 @@
 #include <string>
 
 namespace ringcalc::runtime {
+namespace {
 
-const char* errorText(ErrorKind kind) noexcept {
+// Each kind's text for the user, and its detail that follows what the error is about.
+struct ErrorTexts {
+    const char* text;
+    const char* detail;
+};
+
+[[nodiscard]] ErrorTexts textsOf(ErrorKind kind) noexcept {
     switch (kind) {
     case ErrorKind::Overflow:
-        return "Переполнение: число слишком велико";
+        return {"Переполнение: число слишком велико", "число слишком велико"};
     case ErrorKind::DivisionByZero:
-        return "Деление на ноль";
+        return {"Деление на ноль", "деление на ноль"};
     case ErrorKind::InvalidArgument:
         break;
     }
-    return "Недопустимый аргумент";
+    return {"Недопустимый аргумент", "недопустимый аргумент"};
+}
+
+} // namespace
+
+const char* errorText(ErrorKind kind) noexcept {
+    return textsOf(kind).text;
 }
 
 const char* errorDetail(ErrorKind kind) noexcept {
-    switch (kind) {
-    case ErrorKind::Overflow:
-        return "число слишком велико";
-    case ErrorKind::DivisionByZero:
-        return "деление на ноль";
-    case ErrorKind::InvalidArgument:
-        break;
-    }
-    return "недопустимый аргумент";
+    return textsOf(kind).detail;
 }
 
 RuntimeError::RuntimeError(ErrorKind kind, std::string_view subject)

@@ -27,14 +27,14 @@ void checkDescription(const WindowDescription& description) {
     }
 }
 
-const ControlDescription& controlNamed(const WindowDescription& description, std::string_view name) {
+std::size_t controlIndex(const WindowDescription& description, std::string_view name) {
     const auto& controls = description.controls;
     const auto found =
         std::find_if(controls.begin(), controls.end(), [name](const ControlDescription& c) { return c.name == name; });
     if (found == controls.end()) {
         throw RuntimeError(ErrorKind::InvalidArgument, name);
     }
-    return *found;
+    return static_cast<std::size_t>(found - controls.begin());
 }
 
 const ControlDescription* labelOf(const WindowDescription& description, std::string_view name) {

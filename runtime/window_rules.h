@@ -15,8 +15,15 @@ namespace ringcalc::runtime {
 /// button is not a button of the window.
 void checkDescription(const WindowDescription& description);
 
+/// The index in the description of the control of that name. Raises RuntimeError(InvalidArgument) about the
+/// name when there is none.
+[[nodiscard]] std::size_t controlIndex(const WindowDescription& description, std::string_view name);
+
 /// The control of that name. Raises RuntimeError(InvalidArgument) about the name when there is none.
-[[nodiscard]] const ControlDescription& controlNamed(const WindowDescription& description, std::string_view name);
+[[nodiscard]] inline const ControlDescription& controlNamed(const WindowDescription& description,
+                                                            std::string_view name) {
+    return description.controls[controlIndex(description, name)];
+}
 
 /// The label that names the control, or null when none does.
 [[nodiscard]] const ControlDescription* labelOf(const WindowDescription& description, std::string_view name);

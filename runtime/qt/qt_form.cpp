@@ -160,12 +160,7 @@ void Form::Native::steadyCursorInLongTexts() {
 }
 
 const Form::Native::Control& Form::Native::find(std::string_view name) const {
-    const auto found = std::find_if(m_controls.begin(), m_controls.end(),
-                                    [name](const Control& c) { return c.description->name == name; });
-    if (found == m_controls.end()) {
-        throw RuntimeError(ErrorKind::InvalidArgument, name);
-    }
-    return *found;
+    return m_controls[controlIndex(m_description, name)];
 }
 
 QWidget& Form::Native::control(std::string_view name) const {
@@ -174,15 +169,10 @@ QWidget& Form::Native::control(std::string_view name) const {
 
 // Form's members, on the window's widgets.
 
-Form::Form(const WindowDescription& description) : m_native(std::make_unique<Native>(description)) {}
+Form::Form(const WindowDescription& description)
+    : m_description(description), m_native(std::make_unique<Native>(description)) {}
 
 Form::~Form() = default;
-
-std::string Form::captionFor(std::string_view name) const {
-    (void)m_native->find(name);
-    const ControlDescription* label = labelOf(m_native->m_description, name);
-    return label != nullptr ? text(label->name) : std::string(name);
-}
 
 std::string Form::text(std::string_view name) const {
     const Native::Control& c = m_native->find(name);

@@ -34,7 +34,7 @@ private:
 
     const WindowDescription& m_description;
     std::unique_ptr<QWidget> m_window;
-    std::vector<Control> m_controls; // in the description's order
+    std::vector<Control> m_controls; // in the description's order, which finds them
     QWidget* m_firstFocus = nullptr;
     std::unique_ptr<QObject> m_focusWatch; // the context of the connections that watch the focus and the texts
     int m_cursorFlashTime = 0;             // the desktop's, restored when the window goes

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <string>
-#include <utility>
 
 namespace ringcalc::runtime {
 namespace {
@@ -251,16 +250,11 @@ void Form::Native::paintBorders(HDC dc) const {
 }
 
 Form::Native::Control& Form::Native::find(std::string_view name) {
-    return const_cast<Control&>(std::as_const(*this).find(name));
+    return m_controls[controlIndex(m_description, name)];
 }
 
 const Form::Native::Control& Form::Native::find(std::string_view name) const {
-    const auto found = std::find_if(m_controls.begin(), m_controls.end(),
-                                    [name](const Control& c) { return c.description->name == name; });
-    if (found == m_controls.end()) {
-        throw RuntimeError(ErrorKind::InvalidArgument, name);
-    }
-    return *found;
+    return m_controls[controlIndex(m_description, name)];
 }
 
 const Form::Native::Control* Form::Native::findById(int id) const {
@@ -349,15 +343,10 @@ LRESULT Form::Native::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 
 // Form's members, on the window's controls.
 
-Form::Form(const WindowDescription& description) : m_native(std::make_unique<Native>(description)) {}
+Form::Form(const WindowDescription& description)
+    : m_description(description), m_native(std::make_unique<Native>(description)) {}
 
 Form::~Form() = default;
-
-std::string Form::captionFor(std::string_view name) const {
-    (void)m_native->find(name);
-    const ControlDescription* label = labelOf(m_native->m_description, name);
-    return label != nullptr ? text(label->name) : std::string(name);
-}
 
 std::string Form::text(std::string_view name) const {
     return utf8Text(windowText(m_native->control(name)));

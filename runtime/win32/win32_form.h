@@ -55,7 +55,7 @@ private:
 
     const WindowDescription& m_description;
     HWND m_window = nullptr;
-    std::vector<Control> m_controls; // in the description's order
+    std::vector<Control> m_controls; // in the description's order, which finds them
     HWND m_firstFocus = nullptr;
     std::optional<int> m_defaultId;
     HFONT m_font = nullptr;

@@ -7,14 +7,7 @@
 set -euo pipefail
 source_dir=$(realpath "${1:-$(dirname "$0")/../..}")
 source "$source_dir/tests/real/end_status.sh"
-work=$(mktemp -d)
-pid=
-cleanup() {
-    [[ -n $pid ]] && kill "$pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+test_frame
 
 openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=ringcalc test publisher" \
     -addext "extendedKeyUsage=codeSigning" -keyout "$work/plain-key.pem" -out "$work/cert.pem" 2>/dev/null

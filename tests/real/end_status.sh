@@ -1,5 +1,17 @@
-# Sourced by the tests that run the real program. wait_for_end PID SECONDS: waits up to SECONDS for PID, a
-# child of the caller, to end; sets status to its exit status, or to nothing when it is still running.
+# Sourced by the tests that run the real program.
+#   test_frame: sets work to a new folder and pid to none; when the script exits, pid is killed and the
+#     folder removed.
+#   fail MESSAGE: says what failed and exits 1.
+#   wait_for_end PID SECONDS: waits up to SECONDS for PID, a child of the caller, to end; sets status to its
+#     exit status, or to nothing when it is still running.
+test_frame() {
+    work=$(mktemp -d)
+    pid=
+    trap '[[ -n $pid ]] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+}
+
+fail() { echo "FAIL: $*"; exit 1; }
+
 wait_for_end() {
     local pid=$1 tenths=$(($2 * 10)) i
     status=

@@ -8,7 +8,6 @@ set -euo pipefail
 source "$(dirname "$0")/end_status.sh"
 wine_run=$1
 exe=$2
-fail() { echo "FAIL: $*"; exit 1; }
 openbox --sm-disable >/dev/null 2>&1 &
 openbox=$!
 pid=

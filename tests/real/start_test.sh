@@ -9,14 +9,7 @@ program=$1
 bad_start=$2
 here=$(dirname "$(realpath "$0")")
 source "$here/end_status.sh"
-work=$(mktemp -d)
-pid=
-cleanup() {
-    [[ -n $pid ]] && kill "$pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+test_frame
 # Qt warns on standard error where the runtime folder is missing; give it one so only our line is there.
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "runtime/program.h"
+#include "runtime/runtime_error.h"
 
 #include <string>
 #include <vector>
@@ -40,6 +41,16 @@ struct BadProject {
         {"a change of a button", window({button}), {{"Button", Event::Change, nothing}}, "Button"},
         {"a click of a label", window({label}), {{"L", Event::Click, nothing}}, "L"},
     };
+}
+
+/// What building the program of that project raised, or "" when it was built.
+[[nodiscard]] inline std::string refusalOf(const BadProject& project, runtime::MessageBoxService& messageBox) {
+    try {
+        const runtime::Program program({&project.window, project.bindings}, messageBox);
+    } catch (const runtime::RuntimeError& fault) {
+        return fault.what();
+    }
+    return {};
 }
 
 /// The error's text for a fault of that control.
