@@ -1,6 +1,6 @@
 // Benchmarks of the number runtime and the areas action, against the C library's peers.
 #include "core/ring_sector.h"
-#include "fake_form.h"
+#include "fake_view.h"
 #include "runtime/number_text.h"
 #include "runtime/read_number.h"
 #include "runtime/runtime_error.h"
@@ -71,7 +71,7 @@ void snprintfText(benchmark::State& state) {
 BENCHMARK(snprintfText);
 
 void showResult(benchmark::State& state) {
-    ringcalc::testing::FakeForm form("10", "5", "60");
+    ringcalc::testing::FakeView form("10", "5", "60");
     for (auto _ : state) {
         form.m_reads.clear(); // the fake records each read; kept from growing without bound
         ringcalc::core::ShowResult(form);

@@ -1,7 +1,7 @@
 // Benchmarks of the real window under load: long texts in its boxes, and results.
 #include "app/project.h"
 #include "core/radius_check.h"
-#include "fake_form.h"
+#include "fake_view.h"
 #include "runtime/message_box.h"
 #include "runtime/program.h"
 #include "runtime/qt/qt_form.h"

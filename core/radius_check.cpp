@@ -10,7 +10,7 @@ std::string radiusWarningPrompt() {
                          "результат вычислений будет неверен");
 }
 
-void CheckRadii(const RadiiForm& window, runtime::MessageBoxService& messageBox) {
+void CheckRadii(const RadiiView& window, runtime::MessageBoxService& messageBox) {
     // The inner radius is read first: an error in it stops the check before the outer one is looked at.
     const double inner = readBox(window, "Text2", window.text2());
     const double outer = readBox(window, "Text1", window.text1());

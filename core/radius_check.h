@@ -1,7 +1,7 @@
 // The radius check, run on every change of the inner radius.
 #pragma once
 
-#include "core/action_forms.h"
+#include "core/action_views.h"
 #include "runtime/message_box.h"
 
 #include <string>
@@ -22,6 +22,6 @@ inline constexpr std::string_view kRadiusWarningTitle = "Внимание!!!";
 
 /// The action run on every change of the inner radius: warns in a modal box, and waits for it to close,
 /// when the inner radius exceeds the outer. Changes nothing; raises runtime::RuntimeError from reading.
-void CheckRadii(const RadiiForm& window, runtime::MessageBoxService& messageBox);
+void CheckRadii(const RadiiView& window, runtime::MessageBoxService& messageBox);
 
 } // namespace ringcalc::core

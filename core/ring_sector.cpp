@@ -32,7 +32,7 @@ std::string BuildResultLine(const RingSectorResult& result) {
     return join(line, "%");
 }
 
-void ShowResult(ResultForm& window) {
+void ShowResult(ResultView& window) {
     RingSectorInputs inputs;
     inputs.OuterRadius = readBox(window, "Text1", window.text1());
     inputs.InnerRadius = readBox(window, "Text2", window.text2());

@@ -1,7 +1,7 @@
 // The areas action of "Вывод данных" and its two steps, computing and the result line.
 #pragma once
 
-#include "core/action_forms.h"
+#include "core/action_views.h"
 
 #include <string>
 
@@ -35,6 +35,6 @@ struct RingSectorResult {
 
 /// The action of "Вывод данных": reads the three texts, computes, and sets the result caption once, last.
 /// Raises runtime::RuntimeError from reading or computing; the caption is then left as it was.
-void ShowResult(ResultForm& window);
+void ShowResult(ResultView& window);
 
 } // namespace ringcalc::core

@@ -1,7 +1,7 @@
 // Fuzz target: both actions on any three texts.
 #include "core/radius_check.h"
 #include "core/ring_sector.h"
-#include "fake_form.h"
+#include "fake_view.h"
 #include "runtime/runtime_error.h"
 
 #include <cstdint>
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         text = rest.substr(0, cut);
         rest = cut == std::string_view::npos ? std::string_view{} : rest.substr(cut + 1);
     }
-    ringcalc::testing::FakeForm form(texts[0], texts[1], std::string(rest));
+    ringcalc::testing::FakeView form(texts[0], texts[1], std::string(rest));
     try {
         ringcalc::core::ShowResult(form);
         if (form.m_caption.rfind("Площадь: кольца=", 0) != 0 || form.m_caption.back() != '%') {

@@ -1,7 +1,7 @@
 // The calculator's window: its description, and the view the actions have of it.
 #pragma once
 
-#include "core/action_forms.h"
+#include "core/action_views.h"
 #include "runtime/form.h"
 #include "runtime/window_description.h"
 
@@ -11,7 +11,7 @@ namespace ringcalc::ui {
 [[nodiscard]] const runtime::WindowDescription& form1Description();
 
 /// The built window as the actions see it: the texts of Text1, Text2, Text3 and the caption of Label4.
-class Form1View final : public core::ResultForm {
+class Form1View final : public core::ResultView {
 public:
     /// Views a window built from form1Description(); it must outlive the view.
     explicit Form1View(runtime::Form& form) noexcept : m_form(form) {}

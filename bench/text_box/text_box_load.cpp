@@ -1,6 +1,6 @@
 // Load of a huge paste into a text box: the real window's box against a bare QLineEdit.
 #include "app/project.h"
-#include "fake_form.h"
+#include "fake_view.h"
 #include "runtime/program.h"
 #include "runtime/qt/qt_form.h"
 

@@ -5,7 +5,6 @@
 #include "runtime/qt/qt_font.h"
 #include "runtime/qt/qt_selectable_label.h"
 #include "runtime/qt/qt_text.h"
-#include "runtime/runtime_error.h"
 #include "runtime/window_rules.h"
 
 #include <QApplication>
@@ -15,7 +14,6 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include <algorithm>
 #include <limits>
 #include <string>
 

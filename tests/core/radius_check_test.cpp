@@ -1,6 +1,6 @@
 // Tests of the radius check on a fake window.
 #include "core/radius_check.h"
-#include "fake_form.h"
+#include "fake_view.h"
 #include "runtime/read_number.h"
 #include "runtime/runtime_error.h"
 
@@ -34,7 +34,7 @@ TEST(RadiusCheck, WarnsOnlyWhenTheInnerRadiusIsStrictlyGreater) {
     for (const auto& c : cases) {
         EXPECT_EQ(core::innerExceedsOuter(ReadNumber(c.inner), ReadNumber(c.outer)), c.warns)
             << c.outer << " / " << c.inner;
-        FakeForm form(c.outer, c.inner, "360");
+        FakeView form(c.outer, c.inner, "360");
         RecordingMessageBox box;
         CheckRadii(form, box);
         EXPECT_EQ(box.m_shown.size(), c.warns ? 1U : 0U) << c.outer << " / " << c.inner;
@@ -43,7 +43,7 @@ TEST(RadiusCheck, WarnsOnlyWhenTheInnerRadiusIsStrictlyGreater) {
 }
 
 TEST(RadiusCheck, TheWarningIsTwoLinesWithTheStopIcon) {
-    FakeForm form("1", "2", "360");
+    FakeView form("1", "2", "360");
     RecordingMessageBox box;
     CheckRadii(form, box);
     ASSERT_EQ(box.m_shown.size(), 1U);
@@ -53,12 +53,12 @@ TEST(RadiusCheck, TheWarningIsTwoLinesWithTheStopIcon) {
 }
 
 TEST(RadiusCheck, TheInnerRadiusIsReadFirstAndTheAngleNever) {
-    FakeForm form("1", "2", "360");
+    FakeView form("1", "2", "360");
     RecordingMessageBox box;
     CheckRadii(form, box);
     EXPECT_EQ(form.m_reads, "21");
     // An inner radius that overflows stops the check before the outer one is read.
-    FakeForm overflowing("1", "-1e999", "360");
+    FakeView overflowing("1", "-1e999", "360");
     EXPECT_THROW(CheckRadii(overflowing, box), runtime::RuntimeError);
     EXPECT_EQ(overflowing.m_reads, "2");
     EXPECT_EQ(box.m_shown.size(), 1U);

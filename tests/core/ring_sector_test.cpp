@@ -1,6 +1,6 @@
 // Tests of the areas action: the numbers, the result line and errors.
 #include "core/ring_sector.h"
-#include "fake_form.h"
+#include "fake_view.h"
 #include "raised_error.h"
 #include "runtime/runtime_error.h"
 
@@ -47,7 +47,7 @@ TEST(RingSector, ShowsTheLineForTheThreeTexts) {
         {"1e8", "0", "360", "Площадь: кольца=3.14E+16; сектора=3.14E+16; в процентах=100%"},
     };
     for (const auto& c : cases) {
-        FakeForm form(c.outer, c.inner, c.angle);
+        FakeView form(c.outer, c.inner, c.angle);
         ShowResult(form);
         EXPECT_EQ(form.m_caption, c.outcome) << c.outer << " / " << c.inner << " / " << c.angle;
         EXPECT_EQ(form.m_captionSets, 1);
@@ -106,7 +106,7 @@ TEST(RingSector, AnOverflowAnywhereLeavesTheCaptionAsItWas) {
         {"0", "0", "1e307", "the product of angle and 100", computed},
     };
     for (const auto& c : cases) {
-        FakeForm form(c.outer, c.inner, c.angle);
+        FakeView form(c.outer, c.inner, c.angle);
         try {
             ShowResult(form);
             ADD_FAILURE() << c.outcome << " raised nothing";

@@ -1,6 +1,6 @@
 // Tests of the desktop's message box and of the dispatch boundary's reports.
 #include "core/radius_check.h"
-#include "fake_form.h"
+#include "fake_view.h"
 #include "runtime/dispatch.h"
 #include "runtime/form.h"
 #include "runtime/qt/qt_message_box.h"
@@ -97,7 +97,7 @@ TEST(QtMessageBox, OtherStylesPickTheirIconAndButtons) {
 
 TEST(QtMessageBox, TheRadiusWarningShowsAsTwoLines) {
     const BoxCloser closer;
-    FakeForm form("1", "2", "360");
+    FakeView form("1", "2", "360");
     runtime::QtMessageBox messageBox;
     core::CheckRadii(form, messageBox);
     ASSERT_TRUE(closer.m_closed);

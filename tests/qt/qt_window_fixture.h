@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/project.h"
-#include "fake_form.h"
+#include "fake_view.h"
 #include "runtime/program.h"
 #include "runtime/qt/qt_form.h"
 

@@ -1,7 +1,7 @@
 // Tests of the real window on Win32, under Wine: the program built through the runtime, driven by messages.
 #include "app/project.h"
 #include "bad_projects.h"
-#include "fake_form.h"
+#include "fake_view.h"
 #include "runtime/dispatch.h"
 #include "runtime/runtime_error.h"
 #include "runtime/win32/win32_form.h"

@@ -7,7 +7,7 @@
 namespace ringcalc::core {
 
 /// What the radius check needs of the window: the texts of the two radius boxes (UTF-8).
-class RadiiForm {
+class RadiiView {
 public:
     /// The text of the outer radius box.
     [[nodiscard]] virtual std::string text1() const = 0;
@@ -17,14 +17,14 @@ public:
     [[nodiscard]] virtual std::string boxCaption(std::string_view box) const = 0;
 
 protected:
-    RadiiForm() = default;
-    RadiiForm(const RadiiForm&) = default;
-    RadiiForm& operator=(const RadiiForm&) = default;
-    ~RadiiForm() = default; // actions hold a form by reference and never delete it
+    RadiiView() = default;
+    RadiiView(const RadiiView&) = default;
+    RadiiView& operator=(const RadiiView&) = default;
+    ~RadiiView() = default; // actions hold a view by reference and never delete it
 };
 
 /// What the areas action needs of the window: the radii, the angle and the result caption (UTF-8).
-class ResultForm : public RadiiForm {
+class ResultView : public RadiiView {
 public:
     /// The text of the sector angle box, in degrees. A third box beside the two radii, not an override of either.
     [[nodiscard]] virtual std::string text3() const = 0; // NOLINT(bugprone-virtual-near-miss)
@@ -32,14 +32,14 @@ public:
     virtual void setLabel4Caption(std::string_view caption) = 0;
 
 protected:
-    ResultForm() = default;
-    ResultForm(const ResultForm&) = default;
-    ResultForm& operator=(const ResultForm&) = default;
-    ~ResultForm() = default;
+    ResultView() = default;
+    ResultView(const ResultView&) = default;
+    ResultView& operator=(const ResultView&) = default;
+    ~ResultView() = default;
 };
 
 /// The number in a box's text, as runtime::ReadNumber reads it. Raises its runtime::RuntimeError about the
 /// box's caption, so the user is told which box holds the number: "Внешний радиус: число слишком велико".
-[[nodiscard]] double readBox(const RadiiForm& window, std::string_view box, std::string_view text);
+[[nodiscard]] double readBox(const RadiiView& window, std::string_view box, std::string_view text);
 
 } // namespace ringcalc::core

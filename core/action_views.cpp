@@ -1,12 +1,12 @@
 // Reading a number from a box of the window.
-#include "core/action_forms.h"
+#include "core/action_views.h"
 
 #include "runtime/read_number.h"
 #include "runtime/runtime_error.h"
 
 namespace ringcalc::core {
 
-double readBox(const RadiiForm& window, std::string_view box, std::string_view text) {
+double readBox(const RadiiView& window, std::string_view box, std::string_view text) {
     try {
         return runtime::ReadNumber(text);
     } catch (const runtime::RuntimeError& error) {

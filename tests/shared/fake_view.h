@@ -1,7 +1,7 @@
 // Fakes of the window and the message box, shared by the suites, the benchmarks and the fuzzers.
 #pragma once
 
-#include "core/action_forms.h"
+#include "core/action_views.h"
 #include "runtime/message_box.h"
 
 #include <string>
@@ -10,10 +10,10 @@
 
 namespace ringcalc::testing {
 
-/// The four texts of the window, held in plain strings.
-class FakeForm final : public core::ResultForm {
+/// The actions' view of the window, its four texts held in plain strings.
+class FakeView final : public core::ResultView {
 public:
-    FakeForm(std::string t1, std::string t2, std::string t3)
+    FakeView(std::string t1, std::string t2, std::string t3)
         : m_text1(std::move(t1)), m_text2(std::move(t2)), m_text3(std::move(t3)) {}
 
     [[nodiscard]] std::string text1() const override { return read('1', m_text1); }
