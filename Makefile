@@ -55,7 +55,8 @@ format:
 
 tidy: deps
 	cmake --preset dev
-	git ls-files '*.cpp' | grep -v '^fuzz/' | xargs clang-tidy -p build/dev --quiet
+	cmake --preset win64
+	bash tools/tidy
 
 clean:
 	rm -rf build

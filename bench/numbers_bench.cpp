@@ -73,9 +73,9 @@ BENCHMARK(snprintfText);
 void showResult(benchmark::State& state) {
     ringcalc::testing::FakeView form("10", "5", "60");
     for (auto _ : state) {
-        form.m_reads.clear(); // the fake records each read; kept from growing without bound
+        form.reads.clear(); // the fake records each read; kept from growing without bound
         ringcalc::core::ShowResult(form);
-        benchmark::DoNotOptimize(form.m_caption.data());
+        benchmark::DoNotOptimize(form.label4.data());
     }
 }
 BENCHMARK(showResult);

@@ -35,7 +35,7 @@ void megabyteIntoBox(benchmark::State& state, const char* name) {
     for (auto _ : state) {
         window.edit(name).setText(megabytes[i++ % 2]);
     }
-    state.counters["reports"] = static_cast<double>(window.box.m_shown.size());
+    state.counters["reports"] = static_cast<double>(window.box.shown.size());
 }
 BENCHMARK_CAPTURE(megabyteIntoBox, innerRadiusWithCheck, "Text2")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(megabyteIntoBox, angleWithoutCheck, "Text3")->Unit(benchmark::kMillisecond);
@@ -59,7 +59,7 @@ void megabyteOuterRadiusResult(benchmark::State& state) {
     for (auto _ : state) {
         button.click();
     }
-    state.counters["reports"] = static_cast<double>(window.box.m_shown.size());
+    state.counters["reports"] = static_cast<double>(window.box.shown.size());
 }
 BENCHMARK(megabyteOuterRadiusResult)->Unit(benchmark::kMillisecond);
 

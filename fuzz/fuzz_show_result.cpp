@@ -22,11 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ringcalc::testing::FakeView form(texts[0], texts[1], std::string(rest));
     try {
         ringcalc::core::ShowResult(form);
-        if (form.m_caption.rfind("Площадь: кольца=", 0) != 0 || form.m_caption.back() != '%') {
+        if (form.label4.rfind("Площадь: кольца=", 0) != 0 || form.label4.back() != '%') {
             std::abort();
         }
     } catch (const ringcalc::runtime::RuntimeError&) {
-        if (form.m_caption != "Результат вычислений") {
+        if (form.label4 != "Результат вычислений") {
             std::abort();
         }
     }

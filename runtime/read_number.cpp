@@ -38,9 +38,9 @@ struct NumberSpan {
 // The decimal order of the number's leading non-zero digit, exponent included, saturated far beyond any
 // double; only used to tell an overflow from an underflow, so precision past that does not matter.
 [[nodiscard]] std::int64_t decimalOrder(std::string_view text, const NumberSpan& s) {
-    constexpr std::int64_t saturation = 1'000'000'000'000LL;
+    constexpr std::int64_t kSaturation = 1'000'000'000'000LL;
     std::int64_t exponent = 0;
-    for (std::size_t i = s.expDigitsBegin; i < s.end && exponent < saturation; ++i) {
+    for (std::size_t i = s.expDigitsBegin; i < s.end && exponent < kSaturation; ++i) {
         exponent = exponent * 10 + (text[i] - '0');
     }
     if (s.exponentNegative) {
@@ -56,7 +56,7 @@ struct NumberSpan {
             return -static_cast<std::int64_t>(i - s.fracBegin + 1) + exponent;
         }
     }
-    return -saturation; // all zeros
+    return -kSaturation; // all zeros
 }
 
 } // namespace

@@ -14,14 +14,14 @@
 #include <cstring>
 #include <ctime>
 
-static double now_ms() {
+static double nowMs() {
     struct timespec t;
     clock_gettime(CLOCK_MONOTONIC, &t);
     return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
 // The value in kB of the line that starts with key in /proc/PID/file, or -1.
-static long proc_kb(pid_t pid, const char* file, const char* key) {
+static long procKb(pid_t pid, const char* file, const char* key) {
     char path[64];
     snprintf(path, sizeof path, "/proc/%d/%s", static_cast<int>(pid), file);
     FILE* f = fopen(path, "r");
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     XSync(display, False);
     std::fflush(nullptr);
 
-    const double start = now_ms();
+    const double start = nowMs();
     const pid_t pid = fork();
     if (pid == 0) {
         execvp(argv[2], argv + 2);
@@ -68,12 +68,12 @@ int main(int argc, char** argv) {
         XEvent event;
         XNextEvent(display, &event);
         if (event.type == MapNotify && event.xmap.event == DefaultRootWindow(display)) {
-            mapped = now_ms() - start;
+            mapped = nowMs() - start;
         }
     }
     usleep(static_cast<useconds_t>(settle * 1000));
-    const long kb = proc_kb(pid, "status", "VmRSS:");
-    const long dirty = proc_kb(pid, "smaps_rollup", "Private_Dirty:");
+    const long kb = procKb(pid, "status", "VmRSS:");
+    const long dirty = procKb(pid, "smaps_rollup", "Private_Dirty:");
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
     printf("%.2f %ld %ld\n", mapped, kb, dirty);

@@ -115,10 +115,10 @@ Form::Native::Native(const WindowDescription& description) : m_description(descr
         const ControlClass kind = controlClass(d, m_defaultId == c.id);
         const std::wstring caption = wideText(d.caption);
         const RECT r = insideFrame(d, c.place);
-        c.hwnd = CreateWindowExW(kind.exStyle, kind.className, caption.c_str(), WS_CHILD | WS_VISIBLE | kind.style,
-                                 r.left, r.top, r.right - r.left, r.bottom - r.top, m_window,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleW(nullptr),
-                                 nullptr);
+        c.hwnd =
+            CreateWindowExW(kind.exStyle, kind.className, caption.c_str(), WS_CHILD | WS_VISIBLE | kind.style, r.left,
+                            r.top, r.right - r.left, r.bottom - r.top, m_window,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleW(nullptr), nullptr);
         if (d.kind == ControlKind::TextBox) {
             SendMessageW(c.hwnd, EM_SETLIMITTEXT, 0, 0); // no limit of its own
         }
@@ -241,7 +241,7 @@ void Form::Native::fitToCaption(Control& control) {
 
 void Form::Native::paintBorders(HDC dc) const {
     // A black frame of one pixel: the theme's frame colour (WS_BORDER) is grey on some systems.
-    const auto black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    auto* const black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     for (const Control& c : m_controls) {
         if (framed(*c.description)) {
             FrameRect(dc, &c.place, black);
@@ -302,7 +302,7 @@ LRESULT Form::Native::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         return m_defaultId ? MAKELRESULT(*m_defaultId, DC_HASDEFID) : 0;
     case WM_CTLCOLORSTATIC: {
         // Labels and the read-only result box: their own text colour on the window's background.
-        const auto dc = reinterpret_cast<HDC>(wParam);
+        auto* const dc = reinterpret_cast<HDC>(wParam);
         if (const Control* c = findByHandle(reinterpret_cast<HWND>(lParam));
             c != nullptr && c->description->foreColour) {
             SetTextColor(dc, *c->description->foreColour); // 0x00BBGGRR is Windows' own COLORREF

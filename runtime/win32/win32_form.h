@@ -28,9 +28,9 @@ struct Form::Native : private Pinned {
     std::function<void(std::string_view control, WORD notification)> onCommand;
 
     // For the window suite, which checks what the window chose.
-    [[nodiscard]] HFONT font() const noexcept { return m_font; }          ///< the window's fitted font
-    [[nodiscard]] UINT dpi() const noexcept { return m_dpi; }             ///< the window's dots per inch
-    [[nodiscard]] RECT placeOf(std::string_view name) const;              ///< a control's rectangle, in pixels
+    [[nodiscard]] HFONT font() const noexcept { return m_font; } ///< the window's fitted font
+    [[nodiscard]] UINT dpi() const noexcept { return m_dpi; }    ///< the window's dots per inch
+    [[nodiscard]] RECT placeOf(std::string_view name) const;     ///< a control's rectangle, in pixels
 
 private:
     friend class Form;

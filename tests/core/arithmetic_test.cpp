@@ -14,7 +14,7 @@ namespace {
 using namespace ringcalc::runtime;
 using ringcalc::testing::raisedError;
 
-constexpr double big = std::numeric_limits<double>::max();
+constexpr double kBig = std::numeric_limits<double>::max();
 
 struct FailingStep {
     const char* name;
@@ -26,9 +26,9 @@ TEST(Arithmetic, ResultsThatAreNotFiniteRaiseInsteadOfReturning) {
     const FailingStep cases[] = {
         {"square", [] { return power(1.4e154, 2); }, ErrorKind::Overflow}, // 1.96e308 > 1.797e308
         {"power", [] { return power(10, 400); }, ErrorKind::Overflow},
-        {"product", [] { return product(big, 2); }, ErrorKind::Overflow},
-        {"difference", [] { return difference(-big, big); }, ErrorKind::Overflow},
-        {"quotient", [] { return quotient(big, 0.5); }, ErrorKind::Overflow},
+        {"product", [] { return product(kBig, 2); }, ErrorKind::Overflow},
+        {"difference", [] { return difference(-kBig, kBig); }, ErrorKind::Overflow},
+        {"quotient", [] { return quotient(kBig, 0.5); }, ErrorKind::Overflow},
         {"quotient by zero", [] { return quotient(1, 0); }, ErrorKind::DivisionByZero},
         {"zero by zero", [] { return quotient(0, -0.0); }, ErrorKind::DivisionByZero},
     };
@@ -52,8 +52,8 @@ TEST(Arithmetic, StepsReturnTheCorrectlyRoundedResult) {
         {"square near the top", power(std::ldexp(1, 511), 2), std::ldexp(1, 1022)},
         {"square that underflows", power(1e-200, 2), 0}, // 1e-400 is below the smallest double: zero, no error
         {"tenth power", power(2, 10), 1024},
-        {"product at the top", product(big, 1), big},
-        {"difference at the top", difference(big, -0.0), big},
+        {"product at the top", product(kBig, 1), kBig},
+        {"difference at the top", difference(kBig, -0.0), kBig},
         {"quotient that underflows", quotient(5e-324, 2), 0}, // half the smallest subnormal rounds to even: zero
         // 1 + (2^-53 + 2^-78) lies just above the midpoint of 1 and 1 + 2^-52, so it rounds up. The x87 unit
         // first rounds it to 64 bits of mantissa, 1 + 2^-53, the midpoint itself, which then rounds to even: 1.

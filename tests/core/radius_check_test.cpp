@@ -37,8 +37,8 @@ TEST(RadiusCheck, WarnsOnlyWhenTheInnerRadiusIsStrictlyGreater) {
         FakeView form(c.outer, c.inner, "360");
         RecordingMessageBox box;
         CheckRadii(form, box);
-        EXPECT_EQ(box.m_shown.size(), c.warns ? 1U : 0U) << c.outer << " / " << c.inner;
-        EXPECT_EQ(form.m_text2, c.inner); // the check changes nothing
+        EXPECT_EQ(box.shown.size(), c.warns ? 1U : 0U) << c.outer << " / " << c.inner;
+        EXPECT_EQ(form.box2, c.inner); // the check changes nothing
     }
 }
 
@@ -46,22 +46,22 @@ TEST(RadiusCheck, TheWarningIsTwoLinesWithTheStopIcon) {
     FakeView form("1", "2", "360");
     RecordingMessageBox box;
     CheckRadii(form, box);
-    ASSERT_EQ(box.m_shown.size(), 1U);
-    EXPECT_EQ(box.m_shown[0].prompt, "Внутренний радиус больше внешнего, \rрезультат вычислений будет неверен");
-    EXPECT_EQ(box.m_shown[0].style, 16);
-    EXPECT_EQ(box.m_shown[0].title, "Внимание!!!");
+    ASSERT_EQ(box.shown.size(), 1U);
+    EXPECT_EQ(box.shown[0].prompt, "Внутренний радиус больше внешнего, \rрезультат вычислений будет неверен");
+    EXPECT_EQ(box.shown[0].style, 16);
+    EXPECT_EQ(box.shown[0].title, "Внимание!!!");
 }
 
 TEST(RadiusCheck, TheInnerRadiusIsReadFirstAndTheAngleNever) {
     FakeView form("1", "2", "360");
     RecordingMessageBox box;
     CheckRadii(form, box);
-    EXPECT_EQ(form.m_reads, "21");
+    EXPECT_EQ(form.reads, "21");
     // An inner radius that overflows stops the check before the outer one is read.
     FakeView overflowing("1", "-1e999", "360");
     EXPECT_THROW(CheckRadii(overflowing, box), runtime::RuntimeError);
-    EXPECT_EQ(overflowing.m_reads, "2");
-    EXPECT_EQ(box.m_shown.size(), 1U);
+    EXPECT_EQ(overflowing.reads, "2");
+    EXPECT_EQ(box.shown.size(), 1U);
 }
 
 } // namespace

@@ -49,9 +49,9 @@ TEST(RingSector, ShowsTheLineForTheThreeTexts) {
     for (const auto& c : cases) {
         FakeView form(c.outer, c.inner, c.angle);
         ShowResult(form);
-        EXPECT_EQ(form.m_caption, c.outcome) << c.outer << " / " << c.inner << " / " << c.angle;
-        EXPECT_EQ(form.m_captionSets, 1);
-        EXPECT_EQ(form.m_reads, "123"); // outer, inner, angle, each once
+        EXPECT_EQ(form.label4, c.outcome) << c.outer << " / " << c.inner << " / " << c.angle;
+        EXPECT_EQ(form.label4Sets, 1);
+        EXPECT_EQ(form.reads, "123"); // outer, inner, angle, each once
     }
 }
 
@@ -114,8 +114,8 @@ TEST(RingSector, AnOverflowAnywhereLeavesTheCaptionAsItWas) {
             EXPECT_EQ(error.kind(), ErrorKind::Overflow) << c.outcome;
             EXPECT_STREQ(error.what(), c.report) << c.outcome;
         }
-        EXPECT_EQ(form.m_caption, "Результат вычислений") << c.outcome;
-        EXPECT_EQ(form.m_captionSets, 0) << c.outcome;
+        EXPECT_EQ(form.label4, "Результат вычислений") << c.outcome;
+        EXPECT_EQ(form.label4Sets, 0) << c.outcome;
     }
 }
 

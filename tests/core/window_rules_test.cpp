@@ -15,19 +15,23 @@ using runtime::ControlKind;
 using runtime::Event;
 
 // The window's controls out of order: tab indexes 2, 0, –, 1, – (labels take none that counts).
-const runtime::WindowDescription kWindow{"F", "F", 1500, 1500,
-                                         {
-                                             {.kind = ControlKind::TextBox, .name = "Second", .tabIndex = 2},
-                                             {.kind = ControlKind::Button, .name = "First", .tabIndex = 0},
-                                             {.kind = ControlKind::Label, .name = "Loose", .tabIndex = 5},
-                                             {.kind = ControlKind::TextBox, .name = "Middle", .tabIndex = 1},
-                                             {.kind = ControlKind::Label, .name = "Caption", .tabIndex = 4,
-                                              .labelFor = "Second"},
-                                         },
-                                         "First"};
+const runtime::WindowDescription kWindow{
+    "F",
+    "F",
+    1500,
+    1500,
+    {
+        {.kind = ControlKind::TextBox, .name = "Second", .tabIndex = 2},
+        {.kind = ControlKind::Button, .name = "First", .tabIndex = 0},
+        {.kind = ControlKind::Label, .name = "Loose", .tabIndex = 5},
+        {.kind = ControlKind::TextBox, .name = "Middle", .tabIndex = 1},
+        {.kind = ControlKind::Label, .name = "Caption", .tabIndex = 4, .labelFor = "Second"},
+    },
+    "First"};
 
 [[nodiscard]] std::vector<std::string> names(const std::vector<std::size_t>& order) {
     std::vector<std::string> result;
+    result.reserve(order.size());
     for (const std::size_t i : order) {
         result.emplace_back(kWindow.controls[i].name);
     }

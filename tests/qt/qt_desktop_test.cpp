@@ -1,9 +1,9 @@
 // Tests of the window on a desktop: its font, copying the result, menus, screen readers, long texts, bad descriptions.
 #include "bad_projects.h"
+#include "qt_window_fixture.h"
 #include "runtime/qt/qt_form.h"
 #include "runtime/runtime_error.h"
 #include "ui/form1.h"
-#include "qt_window_fixture.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -209,8 +209,8 @@ TEST_F(DesktopTest, ALongTextKeepsItsBoxQuiet) {
     EXPECT_EQ(QApplication::cursorFlashTime(), 0);
     QTest::mouseClick(&button("Command2"), Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), &angle);
-    ASSERT_EQ(m_box.m_shown.size(), 1U);
-    EXPECT_EQ(m_box.m_shown[0].prompt, "Угол сектора: число слишком велико");
+    ASSERT_EQ(m_box.shown.size(), 1U);
+    EXPECT_EQ(m_box.shown[0].prompt, "Угол сектора: число слишком велико");
 
     // A box with a short text blinks again, and buttons take the focus on a click again.
     box("Text1").setFocus();

@@ -39,24 +39,24 @@ public:
         m_timer.start(10);
     }
 
-    SeenBox m_seen;
-    bool m_closed = false;
+    SeenBox seen;
+    bool closed = false;
 
 private:
     void closeIfShown() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || m_closed) {
+        if (box == nullptr || closed) {
             return;
         }
-        m_seen = {box->windowTitle(), box->text(), box->icon(), {}, box->isModal()};
+        seen = {box->windowTitle(), box->text(), box->icon(), {}, box->isModal()};
         QAbstractButton* press = box->buttons().front();
         for (QAbstractButton* b : box->buttons()) {
-            m_seen.buttons << b->text().remove('&');
+            seen.buttons << b->text().remove('&');
             if (b->text().remove('&') == m_pressText) {
                 press = b;
             }
         }
-        m_closed = true;
+        closed = true;
         press->click();
     }
 
@@ -68,8 +68,8 @@ int showAndClose(int style, SeenBox& seen, const QString& pressText = {}) {
     BoxCloser closer(pressText);
     runtime::QtMessageBox messageBox;
     const int result = messageBox.show("первая\rвторая", style, "Заголовок");
-    EXPECT_TRUE(closer.m_closed);
-    seen = closer.m_seen;
+    EXPECT_TRUE(closer.closed);
+    seen = closer.seen;
     return result;
 }
 
@@ -100,10 +100,10 @@ TEST(QtMessageBox, TheRadiusWarningShowsAsTwoLines) {
     FakeView form("1", "2", "360");
     runtime::QtMessageBox messageBox;
     core::CheckRadii(form, messageBox);
-    ASSERT_TRUE(closer.m_closed);
-    EXPECT_EQ(closer.m_seen.text, "Внутренний радиус больше внешнего, \nрезультат вычислений будет неверен");
-    EXPECT_EQ(closer.m_seen.title, kWarningTitle);
-    EXPECT_EQ(closer.m_seen.icon, QMessageBox::Critical);
+    ASSERT_TRUE(closer.closed);
+    EXPECT_EQ(closer.seen.text, "Внутренний радиус больше внешнего, \nрезультат вычислений будет неверен");
+    EXPECT_EQ(closer.seen.title, kWarningTitle);
+    EXPECT_EQ(closer.seen.icon, QMessageBox::Critical);
 }
 
 // A message box that fails as the desktop's might when memory runs out.
@@ -130,10 +130,10 @@ TEST(Dispatch, ReportsEveryErrorThatLeavesAnActionAndGoesOn) {
         RecordingMessageBox box;
         const runtime::Action action = [&c](runtime::Form&, runtime::MessageBoxService&) { c.raise(); };
         runtime::dispatch(action, window, box);
-        ASSERT_EQ(box.m_shown.size(), 1U) << c.name;
-        EXPECT_EQ(box.m_shown[0].prompt, c.prompt) << c.name;
-        EXPECT_EQ(box.m_shown[0].style, runtime::kStyleCritical) << c.name;
-        EXPECT_EQ(box.m_shown[0].title, runtime::kErrorBoxTitle) << c.name;
+        ASSERT_EQ(box.shown.size(), 1U) << c.name;
+        EXPECT_EQ(box.shown[0].prompt, c.prompt) << c.name;
+        EXPECT_EQ(box.shown[0].style, runtime::kStyleCritical) << c.name;
+        EXPECT_EQ(box.shown[0].title, runtime::kErrorBoxTitle) << c.name;
     }
     FailingMessageBox failing;
     const runtime::Action action = [](runtime::Form&, runtime::MessageBoxService&) { throw std::bad_alloc(); };

@@ -51,7 +51,7 @@ protected:
     /// so far are forgotten.
     void setText(const char* name, const QString& text) {
         box(name).setText(text);
-        m_box.m_shown.clear();
+        m_box.shown.clear();
     }
 
     /// Runs the message loop until the program ends, with step posted to run inside it; returns the loop's

@@ -1,7 +1,7 @@
 // Tests of the real window: its controls, the focus, both actions, errors and the ends of the program.
+#include "qt_window_fixture.h"
 #include "runtime/dispatch.h"
 #include "window_cases.h"
-#include "qt_window_fixture.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -14,8 +14,8 @@
 namespace ringcalc::testing {
 namespace {
 
-const QString startCaption = QStringLiteral("Результат вычислений");
-const QString startLine = QString::fromUtf8(kStartLine);
+const QString kStartCaption = QStringLiteral("Результат вычислений");
+const QString kStartLineText = QString::fromUtf8(kStartLine);
 
 TEST_F(WindowTest, StartsWithTheDescribedTextsAndFocusOnTheResultButton) {
     EXPECT_EQ(window().windowTitle(), "Form1");
@@ -28,9 +28,9 @@ TEST_F(WindowTest, StartsWithTheDescribedTextsAndFocusOnTheResultButton) {
     EXPECT_EQ(label("Label1").text(), "Внешний радиус");
     EXPECT_EQ(label("Label2").text(), "Внутренний радиус");
     EXPECT_EQ(label("Label3").text(), "Угол сектора");
-    EXPECT_EQ(caption(), startCaption);
+    EXPECT_EQ(caption(), kStartCaption);
     EXPECT_EQ(QApplication::focusWidget(), &control("Command2"));
-    EXPECT_TRUE(m_box.m_shown.empty());
+    EXPECT_TRUE(m_box.shown.empty());
 }
 
 TEST_F(WindowTest, ControlsStandWhereTheDescriptionPutsThem) {
@@ -58,7 +58,7 @@ TEST_F(WindowTest, CaptionsAreBlueAndCentredAndTheResultIsRedInABorder) {
     EXPECT_EQ(result.frameShadow(), QFrame::Plain);
     EXPECT_EQ(result.lineWidth(), 1);
     EXPECT_EQ(result.size(), result.sizeHint()); // fitted to the start caption
-    EXPECT_GE(result.width(), result.fontMetrics().horizontalAdvance(startCaption) + 2);
+    EXPECT_GE(result.width(), result.fontMetrics().horizontalAdvance(kStartCaption) + 2);
     EXPECT_FALSE(result.focusPolicy() & Qt::TabFocus);
 }
 
@@ -66,11 +66,11 @@ TEST_F(WindowTest, TheResultLabelGrowsAndShrinksWithItsLine) {
     QLabel& result = label("Label4");
     const int startWidth = result.width();
     QTest::mouseClick(&button("Command2"), Qt::LeftButton);
-    ASSERT_EQ(caption(), startLine);
+    ASSERT_EQ(caption(), kStartLineText);
     const int lineWidth = result.width();
     EXPECT_GT(lineWidth, startWidth);
     EXPECT_EQ(result.size(), result.sizeHint());
-    EXPECT_GE(lineWidth, result.fontMetrics().horizontalAdvance(startLine) + 2); // the text plus its border
+    EXPECT_GE(lineWidth, result.fontMetrics().horizontalAdvance(kStartLineText) + 2); // the text plus its border
 
     setText("Text1", "-1.23456789012345e100"); // every number takes 15 digits and an exponent
     setText("Text3", "-1.23456789012345e100");
@@ -99,20 +99,20 @@ TEST_F(WindowTest, TabCyclesThroughTheBoxesAndButtonsOnly) {
 
 TEST_F(WindowTest, SpaceOrEnterOnTheStartFocusOrEnterInABoxShowsTheResult) {
     for (const auto key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-        label("Label4").setText(startCaption);
+        label("Label4").setText(kStartCaption);
         QTest::keyClick(QApplication::focusWidget(), key);
-        EXPECT_EQ(caption(), startLine) << key;
+        EXPECT_EQ(caption(), kStartLineText) << key;
     }
     // Typing into a box changes no result; Enter in any box presses "Вывод данных", the window's default
     // button, and Escape does nothing at all.
     setText("Text3", "180");
     for (const char* name : {"Text1", "Text2", "Text3"}) {
-        label("Label4").setText(startCaption);
+        label("Label4").setText(kStartCaption);
         box(name).setFocus();
         QTest::keyClick(&box(name), Qt::Key_Escape);
-        EXPECT_EQ(caption(), startCaption) << name;
+        EXPECT_EQ(caption(), kStartCaption) << name;
         for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-            label("Label4").setText(startCaption);
+            label("Label4").setText(kStartCaption);
             QTest::keyClick(&box(name), key);
             // 3.14 × 180 ÷ 360 = 1.57; 180 × 100 ÷ 360 = 50.
             EXPECT_EQ(caption(), "Площадь: кольца=3.14; сектора=1.57; в процентах=50%") << name << " " << key;
@@ -122,7 +122,7 @@ TEST_F(WindowTest, SpaceOrEnterOnTheStartFocusOrEnterInABoxShowsTheResult) {
     EXPECT_EQ(box("Text1").text(), "1");
     EXPECT_EQ(box("Text3").text(), "180");
     EXPECT_TRUE(window().isVisible());
-    EXPECT_TRUE(m_box.m_shown.empty());
+    EXPECT_TRUE(m_box.shown.empty());
 }
 
 TEST_F(WindowTest, EveryChangeOfTheInnerRadiusIsChecked) {
@@ -132,18 +132,18 @@ TEST_F(WindowTest, EveryChangeOfTheInnerRadiusIsChecked) {
         box("Text2").setFocus();
         box("Text2").end(false);
         for (std::size_t i = 0; c.typed[i] != 0; ++i) {
-            const auto before = m_box.m_shown.size();
+            const auto before = m_box.shown.size();
             if (c.typed[i] == '\b') {
                 QTest::keyClick(&box("Text2"), Qt::Key_Backspace);
             } else {
                 QTest::keyClicks(&box("Text2"), QString(QChar(c.typed[i])));
             }
-            EXPECT_EQ(m_box.m_shown.size() - before, c.warnsAt[i] == '1' ? 1U : 0U)
+            EXPECT_EQ(m_box.shown.size() - before, c.warnsAt[i] == '1' ? 1U : 0U)
                 << "outer " << c.outer << ", inner " << c.inner << ", key " << i;
         }
         EXPECT_EQ(box("Text1").text(), c.outer); // the check changes nothing
     }
-    EXPECT_EQ(caption(), startCaption);
+    EXPECT_EQ(caption(), kStartCaption);
 }
 
 TEST_F(WindowTest, APasteACutAndTypingOverASelectionAreOneChangeEach) {
@@ -157,19 +157,19 @@ TEST_F(WindowTest, APasteACutAndTypingOverASelectionAreOneChangeEach) {
     inner.setSelection(1, 2); // "23"
     QTest::keyClick(&inner, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(inner.text(), "167845");
-    EXPECT_EQ(m_box.m_shown.size(), 1U);
+    EXPECT_EQ(m_box.shown.size(), 1U);
 
     inner.setSelection(0, 3);
     QTest::keyClick(&inner, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(inner.text(), "845");
-    EXPECT_EQ(m_box.m_shown.size(), 2U);
+    EXPECT_EQ(m_box.shown.size(), 2U);
 
     inner.selectAll();
     QTest::keyClicks(&inner, "9");
     EXPECT_EQ(inner.text(), "9");
-    EXPECT_EQ(m_box.m_shown.size(), 3U);
+    EXPECT_EQ(m_box.shown.size(), 3U);
 
-    for (const auto& shown : m_box.m_shown) {
+    for (const auto& shown : m_box.shown) {
         EXPECT_EQ(shown.prompt, kWarningPrompt);
         EXPECT_EQ(shown.style, kWarningStyle);
         EXPECT_EQ(shown.title, kWarningTitle);
@@ -181,29 +181,29 @@ TEST_F(WindowTest, ChangesOfTheOtherBoxesAreNotChecked) {
     QTest::keyClicks(&box("Text1"), "\b0"); // lowering the outer radius below the inner shows nothing
     box("Text1").setText("0");
     QTest::keyClicks(&box("Text3"), "12");
-    EXPECT_TRUE(m_box.m_shown.empty());
+    EXPECT_TRUE(m_box.shown.empty());
     QTest::keyClicks(&box("Text2"), "0"); // until the inner radius changes again
-    EXPECT_EQ(m_box.m_shown.size(), 1U);
+    EXPECT_EQ(m_box.shown.size(), 1U);
 }
 
 TEST_F(WindowTest, AnOverflowIsReportedAndLosesNothing) {
     setText("Text1", "1e200");
     QTest::mouseClick(&button("Command2"), Qt::LeftButton);
-    ASSERT_EQ(m_box.m_shown.size(), 1U);
-    EXPECT_EQ(m_box.m_shown[0].title, runtime::kErrorBoxTitle);
-    EXPECT_EQ(m_box.m_shown[0].prompt, "Переполнение: число слишком велико");
-    EXPECT_EQ(m_box.m_shown[0].style, runtime::kStyleCritical);
+    ASSERT_EQ(m_box.shown.size(), 1U);
+    EXPECT_EQ(m_box.shown[0].title, runtime::kErrorBoxTitle);
+    EXPECT_EQ(m_box.shown[0].prompt, "Переполнение: число слишком велико");
+    EXPECT_EQ(m_box.shown[0].style, runtime::kStyleCritical);
     EXPECT_EQ(box("Text1").text(), "1e200");
     EXPECT_EQ(box("Text2").text(), "0");
     EXPECT_EQ(box("Text3").text(), "360");
-    EXPECT_EQ(caption(), startCaption);
+    EXPECT_EQ(caption(), kStartCaption);
     EXPECT_TRUE(window().isVisible());
 
     // The window stays usable: a sound input shows its result.
     setText("Text1", "1");
     QTest::mouseClick(&button("Command2"), Qt::LeftButton);
-    EXPECT_EQ(caption(), startLine);
-    EXPECT_TRUE(m_box.m_shown.empty());
+    EXPECT_EQ(caption(), kStartLineText);
+    EXPECT_TRUE(m_box.shown.empty());
 }
 
 struct BoxAtFault {
@@ -225,27 +225,27 @@ TEST_F(WindowTest, AnOverflowWhileReadingABoxNamesTheBox) {
         box("Text2").end(false);
         QTest::keyClicks(&box("Text2"), c.typed);
         if (c.report == nullptr) {
-            EXPECT_TRUE(m_box.m_shown.empty()) << c.typed;
+            EXPECT_TRUE(m_box.shown.empty()) << c.typed;
             continue;
         }
-        ASSERT_FALSE(m_box.m_shown.empty()) << c.typed;
-        EXPECT_EQ(m_box.m_shown.back().title, runtime::kErrorBoxTitle);
-        EXPECT_EQ(m_box.m_shown.back().prompt, c.report);
+        ASSERT_FALSE(m_box.shown.empty()) << c.typed;
+        EXPECT_EQ(m_box.shown.back().title, runtime::kErrorBoxTitle);
+        EXPECT_EQ(m_box.shown.back().prompt, c.report);
         EXPECT_EQ(box("Text1").text(), c.outer); // kept as typed
         EXPECT_EQ(box("Text2").text(), QString(c.inner) + c.typed);
     }
     // "Вывод данных" names the same box.
     setText("Text2", "0");
     QTest::mouseClick(&button("Command2"), Qt::LeftButton);
-    ASSERT_EQ(m_box.m_shown.size(), 1U);
-    EXPECT_EQ(m_box.m_shown[0].prompt, "Внешний радиус: число слишком велико");
+    ASSERT_EQ(m_box.shown.size(), 1U);
+    EXPECT_EQ(m_box.shown[0].prompt, "Внешний радиус: число слишком велико");
 }
 
 TEST_F(WindowTest, ExitEndsTheLoopWithStatusZero) {
     setText("Text1", "something typed");
     EXPECT_EQ(runLoop([this] { QTest::mouseClick(&button("Command1"), Qt::LeftButton); }), 0);
     EXPECT_FALSE(window().isVisible());
-    EXPECT_TRUE(m_box.m_shown.empty()); // no question asked
+    EXPECT_TRUE(m_box.shown.empty()); // no question asked
 }
 
 TEST_F(WindowTest, EnterOnExitEndsTheLoopToo) {
@@ -258,7 +258,7 @@ TEST_F(WindowTest, EnterOnExitEndsTheLoopToo) {
 
 TEST_F(WindowTest, TheCloseBoxEndsTheLoopWithStatusZero) {
     EXPECT_EQ(runLoop([this] { window().close(); }), 0);
-    EXPECT_TRUE(m_box.m_shown.empty());
+    EXPECT_TRUE(m_box.shown.empty());
 }
 
 TEST_F(WindowTest, ScreenReadersAnnounceTheBoxesByTheirCaptions) {
@@ -272,7 +272,7 @@ TEST_F(WindowTest, ScreenReadersAnnounceTheBoxesByTheirCaptions) {
     QTest::mouseClick(&button("Command2"), Qt::LeftButton);
     QAccessibleInterface* result = QAccessible::queryAccessibleInterface(&label("Label4"));
     ASSERT_NE(result, nullptr);
-    EXPECT_EQ(result->text(QAccessible::Name), startLine);
+    EXPECT_EQ(result->text(QAccessible::Name), kStartLineText);
 }
 
 TEST_F(WindowTest, AMegabytePasteIntoTheInnerRadiusRunsOneQuickCheck) {
@@ -288,8 +288,8 @@ TEST_F(WindowTest, AMegabytePasteIntoTheInnerRadiusRunsOneQuickCheck) {
     const qint64 elapsed = timer.elapsed();
     EXPECT_EQ(inner.text().size(), megabyte.size()); // nothing is cut short
     // A million sevens is beyond a double: the one check reports the overflow, once.
-    ASSERT_EQ(m_box.m_shown.size(), 1U);
-    EXPECT_EQ(m_box.m_shown[0].title, runtime::kErrorBoxTitle);
+    ASSERT_EQ(m_box.shown.size(), 1U);
+    EXPECT_EQ(m_box.shown[0].title, runtime::kErrorBoxTitle);
     // Generous: only a cost that grows with the square of the length would come near it.
     EXPECT_LE(elapsed, timeBound(5000)) << "ms for the paste and its check";
 }
@@ -301,10 +301,10 @@ TEST_F(WindowTest, AMegabyteOfDigitsAsTheOuterRadiusReportsOverflowAndLosesNothi
     timer.start();
     QTest::mouseClick(&button("Command2"), Qt::LeftButton);
     EXPECT_LE(timer.elapsed(), timeBound(5000)) << "ms for the result";
-    ASSERT_EQ(m_box.m_shown.size(), 1U);
-    EXPECT_EQ(m_box.m_shown[0].prompt, "Внешний радиус: число слишком велико");
+    ASSERT_EQ(m_box.shown.size(), 1U);
+    EXPECT_EQ(m_box.shown[0].prompt, "Внешний радиус: число слишком велико");
     EXPECT_EQ(box("Text1").text(), megabyte);
-    EXPECT_EQ(caption(), startCaption);
+    EXPECT_EQ(caption(), kStartCaption);
 }
 
 TEST_F(WindowTest, CarriesTheVersionAndTheIcon) {

@@ -28,11 +28,17 @@ struct BadProject {
         return runtime::WindowDescription{"F", "F", 1500, 1500, std::move(controls), defaultButton};
     };
     return {
-        {"a button naming a control", window({text, {.kind = ControlKind::Button, .name = "B", .labelFor = "Text"}}),
-         {}, "B"},
-        {"a label naming a missing control", window({{.kind = ControlKind::Label, .name = "L", .labelFor = "Gone"}}),
-         {}, "Gone"},
-        {"two controls with one name", window({text, button, {.kind = ControlKind::Label, .name = "Text"}}), {},
+        {"a button naming a control",
+         window({text, {.kind = ControlKind::Button, .name = "B", .labelFor = "Text"}}),
+         {},
+         "B"},
+        {"a label naming a missing control",
+         window({{.kind = ControlKind::Label, .name = "L", .labelFor = "Gone"}}),
+         {},
+         "Gone"},
+        {"two controls with one name",
+         window({text, button, {.kind = ControlKind::Label, .name = "Text"}}),
+         {},
          "Text"},
         {"a default button that is a text box", window({text, button}, "Text"), {}, "Text"},
         {"a default button that is not there", window({text}, "Gone"), {}, "Gone"},

@@ -14,29 +14,29 @@ namespace ringcalc::testing {
 class FakeView final : public core::ResultView {
 public:
     FakeView(std::string t1, std::string t2, std::string t3)
-        : m_text1(std::move(t1)), m_text2(std::move(t2)), m_text3(std::move(t3)) {}
+        : box1(std::move(t1)), box2(std::move(t2)), box3(std::move(t3)) {}
 
-    [[nodiscard]] std::string text1() const override { return read('1', m_text1); }
-    [[nodiscard]] std::string text2() const override { return read('2', m_text2); }
-    [[nodiscard]] std::string text3() const override { return read('3', m_text3); }
+    [[nodiscard]] std::string text1() const override { return read('1', box1); }
+    [[nodiscard]] std::string text2() const override { return read('2', box2); }
+    [[nodiscard]] std::string text3() const override { return read('3', box3); }
     [[nodiscard]] std::string boxCaption(std::string_view box) const override {
         return std::string("caption of ").append(box);
     }
     void setLabel4Caption(std::string_view caption) override {
-        m_caption = caption;
-        ++m_captionSets;
+        label4 = caption;
+        ++label4Sets;
     }
 
-    std::string m_text1;
-    std::string m_text2;
-    std::string m_text3;
-    std::string m_caption = "Результат вычислений";
-    int m_captionSets = 0;
-    mutable std::string m_reads; ///< the boxes read, in order: "123" for the three in turn
+    std::string box1;
+    std::string box2;
+    std::string box3;
+    std::string label4 = "Результат вычислений";
+    int label4Sets = 0;
+    mutable std::string reads; ///< the boxes read, in order: "123" for the three in turn
 
 private:
     std::string read(char box, const std::string& text) const {
-        m_reads.push_back(box);
+        reads.push_back(box);
         return text;
     }
 };
@@ -52,11 +52,11 @@ struct ShownBox {
 class RecordingMessageBox final : public runtime::MessageBoxService {
 public:
     int show(std::string_view prompt, int style, std::string_view title) override {
-        m_shown.push_back({std::string(prompt), style, std::string(title)});
+        shown.push_back({std::string(prompt), style, std::string(title)});
         return runtime::kResultOk;
     }
 
-    std::vector<ShownBox> m_shown;
+    std::vector<ShownBox> shown;
 };
 
 } // namespace ringcalc::testing

@@ -69,7 +69,7 @@ protected:
 
     void setText(const char* name, const char* text) {
         m_program->form().setCaption(name, text);
-        m_box.m_shown.clear();
+        m_box.shown.clear();
     }
 
     // A key as the dialog manager of the message loop sees it first.
@@ -193,14 +193,14 @@ TEST_F(Win32WindowTest, EveryChangeOfTheInnerRadiusIsChecked) {
         SetFocus(control("Text2"));
         SendMessageW(control("Text2"), EM_SETSEL, 0x7FFFFFFF, 0x7FFFFFFF);
         for (std::size_t i = 0; c.typed[i] != 0; ++i) {
-            const auto before = m_box.m_shown.size();
+            const auto before = m_box.shown.size();
             type(control("Text2"), c.typed[i]);
-            EXPECT_EQ(m_box.m_shown.size() - before, c.warnsAt[i] == '1' ? 1U : 0U)
+            EXPECT_EQ(m_box.shown.size() - before, c.warnsAt[i] == '1' ? 1U : 0U)
                 << "outer " << c.outer << ", inner " << c.inner << ", key " << i;
         }
         EXPECT_EQ(textOf(control("Text1")), c.outer);
     }
-    for (const auto& shown : m_box.m_shown) {
+    for (const auto& shown : m_box.shown) {
         EXPECT_EQ(shown.prompt, kWarningPrompt);
         EXPECT_EQ(shown.style, kWarningStyle);
         EXPECT_EQ(shown.title, kWarningTitle);
@@ -211,12 +211,12 @@ TEST_F(Win32WindowTest, AnOverflowIsReportedNamingTheBoxAndLosesNothing) {
     setText("Text1", "1e309");
     SetFocus(control("Text2"));
     type(control("Text2"), '5');
-    ASSERT_EQ(m_box.m_shown.size(), 1U);
-    EXPECT_EQ(m_box.m_shown[0].title, runtime::kErrorBoxTitle);
-    EXPECT_EQ(m_box.m_shown[0].prompt, "Внешний радиус: число слишком велико");
+    ASSERT_EQ(m_box.shown.size(), 1U);
+    EXPECT_EQ(m_box.shown[0].title, runtime::kErrorBoxTitle);
+    EXPECT_EQ(m_box.shown[0].prompt, "Внешний радиус: число слишком велико");
     EXPECT_EQ(textOf(control("Text1")), "1e309");
     click("Command2");
-    EXPECT_EQ(m_box.m_shown.size(), 2U);
+    EXPECT_EQ(m_box.shown.size(), 2U);
     EXPECT_EQ(caption(), "Результат вычислений");
 }
 
@@ -257,7 +257,7 @@ TEST_F(Win32WindowTest, ExitEndsTheLoopWithStatusZero) {
     PostMessageW(control("Command1"), BM_CLICK, 0, 0);
     EXPECT_EQ(runtime::runMessageLoop(), 0);
     EXPECT_FALSE(IsWindowVisible(window()));
-    EXPECT_TRUE(m_box.m_shown.empty());
+    EXPECT_TRUE(m_box.shown.empty());
 }
 
 TEST_F(Win32WindowTest, TheCloseBoxEndsTheLoopWithStatusZero) {
