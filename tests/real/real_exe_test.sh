@@ -20,10 +20,25 @@ trap cleanup EXIT
 
 # Starts the .exe and waits for its window, active: input sent before the window manager has placed the
 # window is lost. Sets pid and window.
+# Now and then Wine's loader fails to start a process at all ("Application could not be started ...
+# ShellExecuteEx failed: Internal error") before any of the program runs: such a start, which ends without a
+# window and without the program's status, is tried once more and said so.
 start_window() {
-    "$wine_run" "$exe" &
-    pid=$!
-    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
+    local attempt i
+    window=
+    for attempt in 1 2; do
+        "$wine_run" "$exe" &
+        pid=$!
+        for ((i = 0; i < 600; i++)); do
+            window=$(xdotool search --onlyvisible --name '^Form1$' 2>/dev/null | head -n 1 || true)
+            [[ -z $window ]] && kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        [[ -n $window ]] && break
+        kill -0 "$pid" 2>/dev/null && fail "no window titled Form1 in 60 s ($1)"
+        wait "$pid" || true
+        echo "note: Wine did not start the .exe ($1, attempt $attempt)"
+    done
     [[ -n $window ]] || fail "no window titled Form1 ($1)"
     xdotool windowactivate --sync "$window"
     sleep 0.5
