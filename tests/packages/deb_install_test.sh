@@ -15,7 +15,7 @@ appstreamcli validate --no-net /usr/share/metainfo/org.ringcalc.RingCalc.metainf
 command=$(sed -n 's/^Exec=//p' "$entry")
 program=$(command -v "$command")
 window_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$here/real_window_test.sh" "$program" "$window_class"
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$here/../real/real_window_test.sh" "$program" "$window_class"
 
 if [[ $installed_before != installed ]]; then
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get remove -y -q ringcalc >/dev/null
