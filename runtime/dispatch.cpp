@@ -16,11 +16,31 @@ void report(MessageBoxService& messageBox, std::string_view text) noexcept {
     }
 }
 
+// The boxes an action shows belong to its window, whichever window is active when it runs; the owner before
+// comes back afterwards, as an action may run inside another's box.
+class OwnedBy {
+public:
+    OwnedBy(MessageBoxService& messageBox, const Form& window) noexcept
+        : m_messageBox(messageBox), m_before(messageBox.owner()) {
+        m_messageBox.setOwner(&window);
+    }
+    ~OwnedBy() { m_messageBox.setOwner(m_before); }
+    OwnedBy(const OwnedBy&) = delete;
+    OwnedBy& operator=(const OwnedBy&) = delete;
+    OwnedBy(OwnedBy&&) = delete;
+    OwnedBy& operator=(OwnedBy&&) = delete;
+
+private:
+    MessageBoxService& m_messageBox;
+    const Form* m_before;
+};
+
 } // namespace
 
 void dispatch(const Action& action, Form& window, MessageBoxService& messageBox) noexcept {
     // Ending the program here would lose what the user typed: the action stops, the window stays as the
     // action left it, and the user is told why.
+    const OwnedBy owned(messageBox, window);
     try {
         action(window, messageBox);
     } catch (const RuntimeError& error) {

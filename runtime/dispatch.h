@@ -15,8 +15,8 @@ using Action = std::function<void(Form& window, MessageBoxService& messageBox)>;
 /// Title of the box that reports an error which left an action.
 inline constexpr std::string_view kErrorBoxTitle = "Ошибка выполнения";
 
-/// Calls the action; an error that leaves it is reported in a modal box with the critical icon and the
-/// program goes on. Never throws.
+/// Calls the action, with the boxes it shows owned by window; an error that leaves it is reported in a box
+/// of window's with the critical icon and the program goes on. Never throws.
 void dispatch(const Action& action, Form& window, MessageBoxService& messageBox) noexcept;
 
 } // namespace ringcalc::runtime

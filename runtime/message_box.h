@@ -5,6 +5,8 @@
 
 namespace ringcalc::runtime {
 
+class Form;
+
 /// Style value of a message box with the critical (stop) icon and a single OK button.
 inline constexpr int kStyleCritical = 16;
 
@@ -18,11 +20,21 @@ public:
     /// style; returns the button that closed the box.
     virtual int show(std::string_view prompt, int style, std::string_view title) = 0;
 
+    /// The window the boxes shown from now on belong to: modal to it and kept over it; none when null.
+    /// Dispatch sets it to the window whose action runs.
+    void setOwner(const Form* owner) noexcept { m_owner = owner; }
+
+    /// The window the boxes belong to, or null.
+    [[nodiscard]] const Form* owner() const noexcept { return m_owner; }
+
 protected:
     MessageBoxService() = default;
     MessageBoxService(const MessageBoxService&) = default;
     MessageBoxService& operator=(const MessageBoxService&) = default;
     ~MessageBoxService() = default; // callers hold the service by reference and never delete it
+
+private:
+    const Form* m_owner = nullptr;
 };
 
 } // namespace ringcalc::runtime

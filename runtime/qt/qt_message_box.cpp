@@ -1,6 +1,7 @@
 // The message box of the desktop, on QMessageBox.
 #include "runtime/qt/qt_message_box.h"
 
+#include "runtime/qt/qt_form.h"
 #include "runtime/qt/qt_text.h"
 
 #include <QApplication>
@@ -56,7 +57,9 @@ int QtMessageBox::show(std::string_view prompt, int style, std::string_view titl
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 
-    QMessageBox box(iconOf(style), qText(title), text, QMessageBox::NoButton, QApplication::activeWindow());
+    // A child of its window, which the window manager then keeps it over, whichever window is active.
+    QWidget* const parent = owner() != nullptr ? &owner()->native().window() : QApplication::activeWindow();
+    QMessageBox box(iconOf(style), qText(title), text, QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
     const auto buttons = buttonsOf(style);
     for (const auto& [button, code] : buttons) {

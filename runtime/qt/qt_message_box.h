@@ -5,7 +5,7 @@
 
 namespace ringcalc::runtime {
 
-/// The message box of the desktop: a modal QMessageBox over the active window.
+/// The message box of the desktop: a modal QMessageBox over the owner's window (the active one when none).
 class QtMessageBox final : public MessageBoxService {
 public:
     /// Style: the low three bits pick the buttons (0 OK, 1 OK/Cancel, 2 Abort/Retry/Ignore, 3 Yes/No/Cancel,

@@ -10,6 +10,8 @@ struct NewerFunctions {
     UINT(WINAPI* getDpiForWindow)(HWND) = nullptr;
     BOOL(WINAPI* systemParametersInfoForDpi)(UINT, UINT, PVOID, UINT, UINT) = nullptr;
     BOOL(WINAPI* adjustWindowRectExForDpi)(LPRECT, DWORD, BOOL, DWORD, UINT) = nullptr;
+    int(WINAPI* getSystemMetricsForDpi)(int, UINT) = nullptr;
+    BOOL(WINAPI* enableNonClientDpiScaling)(HWND) = nullptr;
 };
 
 template <class F> void lookUp(HMODULE module, const char* name, F& function) {
@@ -23,6 +25,8 @@ template <class F> void lookUp(HMODULE module, const char* name, F& function) {
         lookUp(user32, "GetDpiForWindow", f.getDpiForWindow);
         lookUp(user32, "SystemParametersInfoForDpi", f.systemParametersInfoForDpi);
         lookUp(user32, "AdjustWindowRectExForDpi", f.adjustWindowRectExForDpi);
+        lookUp(user32, "GetSystemMetricsForDpi", f.getSystemMetricsForDpi);
+        lookUp(user32, "EnableNonClientDpiScaling", f.enableNonClientDpiScaling);
         return f;
     }();
     return functions;
@@ -37,9 +41,41 @@ UINT systemDpi() {
     return dpi > 0 ? static_cast<UINT>(dpi) : 96U;
 }
 
+// Windows 8.1 and 10 before 1607 tell a monitor's DPI through shcore, which is loaded only there.
+[[nodiscard]] UINT monitorDpi(HWND window) {
+    static const auto getDpiForMonitor = [] {
+        HRESULT(WINAPI * f)(HMONITOR, int, UINT*, UINT*) = nullptr;
+        if (const HMODULE shcore = LoadLibraryW(L"shcore.dll")) {
+            lookUp(shcore, "GetDpiForMonitor", f); // kept loaded for the program's life
+        }
+        return f;
+    }();
+    UINT x = 0;
+    UINT y = 0;
+    constexpr int effectiveDpi = 0; // MDT_EFFECTIVE_DPI
+    if (getDpiForMonitor == nullptr ||
+        FAILED(getDpiForMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), effectiveDpi, &x, &y))) {
+        return 0;
+    }
+    return y;
+}
+
 UINT dpiForWindow(HWND window) {
-    const UINT dpi = newer().getDpiForWindow != nullptr ? newer().getDpiForWindow(window) : 0;
+    const UINT dpi = newer().getDpiForWindow != nullptr ? newer().getDpiForWindow(window) : monitorDpi(window);
     return dpi != 0 ? dpi : systemDpi();
+}
+
+int systemMetricForDpi(int index, UINT dpi) {
+    if (newer().getSystemMetricsForDpi != nullptr) {
+        return newer().getSystemMetricsForDpi(index, dpi);
+    }
+    return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), static_cast<int>(systemDpi()));
+}
+
+void enableNonClientDpiScaling(HWND window) {
+    if (newer().enableNonClientDpiScaling != nullptr) {
+        newer().enableNonClientDpiScaling(window);
+    }
 }
 
 NONCLIENTMETRICSW nonClientMetricsForDpi(UINT dpi) {

@@ -2,12 +2,15 @@
 #include "runtime/win32/win32_form.h"
 
 #include "runtime/runtime_error.h"
+#include "runtime/win32/win32_accessible.h"
 #include "runtime/win32/win32_dpi.h"
 #include "runtime/win32/win32_font.h"
 #include "runtime/win32/win32_resources.h"
 #include "runtime/win32/win32_selectable_label.h"
 #include "runtime/win32/win32_text.h"
 #include "runtime/window_rules.h"
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <string>
@@ -18,18 +21,29 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"RingcalcForm";
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr int kFirstId = 100;
+constexpr UINT kGetDpiScaledSize = 0x02E4; // WM_GETDPISCALEDSIZE, Windows 10 1703
 
 [[nodiscard]] bool framed(const ControlDescription& d) {
     return d.border == BorderStyle::FixedSingle;
 }
 
+// A framed label's frame: its one pixel at 96 dpi scaled and rounded, half up, as Qt draws it (two pixels at
+// a scale of 1.5 and of 2).
+[[nodiscard]] int frameWidthAt(UINT dpi) noexcept {
+    return std::max(1, static_cast<int>((dpi + 48) / 96));
+}
+
 // The frame of a framed control is drawn around it by the window: the control itself stands inside.
-[[nodiscard]] RECT insideFrame(const ControlDescription& d, const RECT& place) {
-    const int inset = framed(d) ? 1 : 0;
+[[nodiscard]] RECT insideFrame(const ControlDescription& d, const RECT& place, UINT dpi) {
+    const int inset = framed(d) ? frameWidthAt(dpi) : 0;
     return {place.left + inset, place.top + inset, place.right - inset, place.bottom - inset};
 }
 
-// The window class of the program's windows, registered once.
+[[nodiscard]] bool isArrow(WPARAM key) noexcept {
+    return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
+}
+
+// The window class of the program's windows, registered once. The small icon is each window's, at its DPI.
 void registerWindowClass(WNDPROC procedure) {
     static const ATOM windowClass = [procedure] {
         WNDCLASSEXW c{};
@@ -38,8 +52,6 @@ void registerWindowClass(WNDPROC procedure) {
         c.lpfnWndProc = procedure;
         c.hInstance = GetModuleHandleW(nullptr);
         c.hIcon = LoadIconW(c.hInstance, MAKEINTRESOURCEW(RINGCALC_ICON_GROUP));
-        c.hIconSm = static_cast<HICON>(LoadImageW(c.hInstance, MAKEINTRESOURCEW(RINGCALC_ICON_GROUP), IMAGE_ICON,
-                                                  GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
         c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         c.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
         c.lpszClassName = kWindowClass;
@@ -79,6 +91,21 @@ struct ControlClass {
     return text;
 }
 
+
+// Keeps count of how deep a control is in handling its messages, however the handling ends.
+class Handling {
+public:
+    explicit Handling(int& depth) noexcept : m_depth(depth) { ++m_depth; }
+    ~Handling() { --m_depth; }
+    Handling(const Handling&) = delete;
+    Handling& operator=(const Handling&) = delete;
+    Handling(Handling&&) = delete;
+    Handling& operator=(Handling&&) = delete;
+
+private:
+    int& m_depth;
+};
+
 } // namespace
 
 Form::Native::Native(const WindowDescription& description) : m_description(description) {
@@ -86,6 +113,7 @@ Form::Native::Native(const WindowDescription& description) : m_description(descr
     checkDescription(description);
     registerWindowClass(windowProc);
     m_background = GetSysColorBrush(COLOR_BTNFACE);
+    m_inHighContrast = highContrast();
     for (const auto& d : description.controls) {
         m_controls.push_back({&d, nullptr, kFirstId + static_cast<int>(m_controls.size()), {}});
     }
@@ -97,7 +125,7 @@ Form::Native::Native(const WindowDescription& description) : m_description(descr
     // costs Wine a round trip to its server. A window that comes up on a screen of another DPI is placed again.
     m_dpi = systemDpi();
     computePlaces();
-    const SIZE frame = frameSize();
+    const SIZE frame = frameSizeAt(m_dpi);
     const std::wstring title = wideText(description.caption);
     m_window = CreateWindowExW(0, kWindowClass, title.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, frame.cx,
                                frame.cy, nullptr, nullptr, GetModuleHandleW(nullptr), this);
@@ -108,13 +136,22 @@ Form::Native::Native(const WindowDescription& description) : m_description(descr
     m_dpi = dpiForWindow(m_window);
 
     // Windows takes the focus order from the order in which the controls are made, and names a box by the
-    // label just before it.
+    // label just before it. A selectable label is made first: it stands after no other control's caption, so
+    // screen readers do not take one for its name.
+    std::vector<std::size_t> order;
     for (const std::size_t i : creationOrder(description)) {
+        if (description.controls[i].selectable) {
+            order.insert(order.begin(), i);
+        } else {
+            order.push_back(i);
+        }
+    }
+    for (const std::size_t i : order) {
         Control& c = m_controls[i];
         const ControlDescription& d = *c.description;
         const ControlClass kind = controlClass(d, m_defaultId == c.id);
         const std::wstring caption = wideText(d.caption);
-        const RECT r = insideFrame(d, c.place);
+        const RECT r = insideFrame(d, c.place, m_dpi);
         c.hwnd =
             CreateWindowExW(kind.exStyle, kind.className, caption.c_str(), WS_CHILD | WS_VISIBLE | kind.style, r.left,
                             r.top, r.right - r.left, r.bottom - r.top, m_window,
@@ -125,30 +162,52 @@ Form::Native::Native(const WindowDescription& description) : m_description(descr
         if (d.kind == ControlKind::Label && d.selectable) {
             makeSelectable(c.hwnd);
         }
+        if (d.kind != ControlKind::Label) {
+            SetWindowSubclass(c.hwnd, controlProc, 0, reinterpret_cast<DWORD_PTR>(this));
+        }
     }
-    if (const auto order = focusOrder(description); !order.empty()) {
-        m_firstFocus = m_controls[order.front()].hwnd;
+    if (const auto focus = focusOrder(description); !focus.empty()) {
+        m_firstFocus = m_controls[focus.front()].hwnd;
     }
     if (m_dpi != createdAt) {
-        placeControls();
+        placeControls(true);
     }
     chooseFont();
+    setSmallIcon();
 }
 
 Form::Native::~Native() {
+    m_accessible.reset(); // its annotations go while the window is there
     if (m_window != nullptr) {
         SetWindowLongPtrW(m_window, GWLP_USERDATA, 0); // no message reaches this object while it goes
+        for (const Control& c : m_controls) {
+            RemoveWindowSubclass(c.hwnd, controlProc, 0);
+        }
         DestroyWindow(m_window);
     }
     if (m_font != nullptr) {
         DeleteObject(m_font);
     }
+    if (m_smallIcon != nullptr) {
+        DestroyIcon(m_smallIcon);
+    }
 }
 
-SIZE Form::Native::frameSize() const {
-    const int dpi = static_cast<int>(m_dpi);
-    RECT client{0, 0, twipsToPixels(m_description.clientWidth, dpi), twipsToPixels(m_description.clientHeight, dpi)};
-    adjustWindowRectForDpi(client, kWindowStyle, 0, m_dpi);
+bool Form::Native::systemHighContrast() noexcept {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != 0 &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+int Form::Native::frameWidth() const noexcept {
+    return frameWidthAt(m_dpi);
+}
+
+SIZE Form::Native::frameSizeAt(UINT dpi) const {
+    const int at = static_cast<int>(dpi);
+    RECT client{0, 0, twipsToPixels(m_description.clientWidth, at), twipsToPixels(m_description.clientHeight, at)};
+    adjustWindowRectForDpi(client, kWindowStyle, 0, dpi);
     return {client.right - client.left, client.bottom - client.top};
 }
 
@@ -161,12 +220,15 @@ void Form::Native::computePlaces() {
     }
 }
 
-void Form::Native::placeControls() {
-    const SIZE frame = frameSize();
-    SetWindowPos(m_window, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+// Every control at the window's DPI; the window's own size too, unless the system has just given it.
+void Form::Native::placeControls(bool resizeWindow) {
+    if (resizeWindow) {
+        const SIZE frame = frameSizeAt(m_dpi);
+        SetWindowPos(m_window, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     computePlaces();
     for (const Control& c : m_controls) {
-        const RECT r = insideFrame(*c.description, c.place);
+        const RECT r = insideFrame(*c.description, c.place, m_dpi);
         SetWindowPos(c.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
@@ -175,6 +237,7 @@ void Form::Native::placeControls() {
 // fixed-size control fits, as on every platform.
 void Form::Native::chooseFont() {
     const int margin = MulDiv(4, static_cast<int>(m_dpi), 96); // a themed button's frame and focus rectangle
+    const int edge = systemMetricForDpi(SM_CYEDGE, m_dpi);
     std::vector<TextRoom> rooms;
     for (const Control& c : m_controls) {
         const ControlDescription& d = *c.description;
@@ -186,7 +249,7 @@ void Form::Native::chooseFont() {
         switch (d.kind) {
         case ControlKind::TextBox:
             // Inside its sunken edge a text box keeps a pixel free above and below its line.
-            rooms.push_back({{}, width, height - 2 * GetSystemMetrics(SM_CYEDGE) - 2});
+            rooms.push_back({{}, width, height - 2 * edge - 2});
             break;
         case ControlKind::Button:
             rooms.push_back({std::string(d.caption), width - 2 * margin, height - 2 * margin});
@@ -228,7 +291,7 @@ void Form::Native::fitToCaption(Control& control) {
     ReleaseDC(control.hwnd, dc);
 
     RECT old = control.place;
-    const int inset = framed(*control.description) ? 1 : 0;
+    const int inset = framed(*control.description) ? frameWidthAt(m_dpi) : 0;
     // A box keeps room for its caret after the last character.
     const int caret = control.description->selectable ? 2 : 0;
     control.place.right = control.place.left + extent.cx + caret + 2 * inset;
@@ -239,12 +302,72 @@ void Form::Native::fitToCaption(Control& control) {
     InvalidateRect(m_window, &old, TRUE);
 }
 
+// The title bar's icon in the size of the window's DPI.
+void Form::Native::setSmallIcon() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    auto* const icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(RINGCALC_ICON_GROUP), IMAGE_ICON,
+                                                     systemMetricForDpi(SM_CXSMICON, m_dpi),
+                                                     systemMetricForDpi(SM_CYSMICON, m_dpi), 0));
+    if (icon == nullptr) {
+        return;
+    }
+    SendMessageW(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    if (m_smallIcon != nullptr) {
+        DestroyIcon(m_smallIcon);
+    }
+    m_smallIcon = icon;
+}
+
+// As in a dialog box: a focused button is the one Enter presses and is drawn so; elsewhere the default is.
+void Form::Native::focusMovedTo(const Control& control) {
+    m_lastFocus = control.hwnd;
+    const Control* pressedByEnter = &control;
+    if (control.description->kind != ControlKind::Button) {
+        pressedByEnter = m_defaultId ? findById(*m_defaultId) : nullptr;
+    }
+    for (const Control& c : m_controls) {
+        if (c.description->kind != ControlKind::Button) {
+            continue;
+        }
+        const auto wanted = static_cast<DWORD>(&c == pressedByEnter ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        if ((static_cast<DWORD>(GetWindowLongPtrW(c.hwnd, GWL_STYLE)) & BS_TYPEMASK) != wanted) {
+            SendMessageW(c.hwnd, BM_SETSTYLE, wanted, TRUE);
+        }
+    }
+}
+
+// An arrow key on a button goes on to the next control in the focus order, or back, as Tab and Shift+Tab do.
+void Form::Native::moveFocus(const Control& from, bool back) {
+    const HWND next = GetNextDlgTabItem(m_window, from.hwnd, back ? TRUE : FALSE);
+    if (next == nullptr || next == from.hwnd) {
+        return;
+    }
+    SetFocus(next);
+    if (const Control* c = findByHandle(next); c != nullptr && c->description->kind == ControlKind::TextBox) {
+        SendMessageW(next, EM_SETSEL, 0, -1);
+    }
+}
+
+// The focus goes back where the user left it, as in a dialog box, not to the window itself.
+void Form::Native::restoreFocus() {
+    const HWND target = m_lastFocus != nullptr && IsWindow(m_lastFocus) != 0 ? m_lastFocus : m_firstFocus;
+    if (target != nullptr && GetFocus() != target) {
+        SetFocus(target);
+    }
+}
+
 void Form::Native::paintBorders(HDC dc) const {
-    // A black frame of one pixel: the theme's frame colour (WS_BORDER) is grey on some systems.
-    auto* const black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    // In the window's own colours a black frame: the theme's frame colour (WS_BORDER) is grey on some systems.
+    const HBRUSH brush = m_inHighContrast ? GetSysColorBrush(COLOR_WINDOWFRAME)
+                                          : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    const int width = frameWidthAt(m_dpi);
     for (const Control& c : m_controls) {
         if (framed(*c.description)) {
-            FrameRect(dc, &c.place, black);
+            RECT r = c.place;
+            for (int i = 0; i < width; ++i) {
+                FrameRect(dc, &r, brush);
+                InflateRect(&r, -1, -1);
+            }
         }
     }
 }
@@ -257,13 +380,13 @@ const Form::Native::Control& Form::Native::find(std::string_view name) const {
     return m_controls[controlIndex(m_description, name)];
 }
 
-const Form::Native::Control* Form::Native::findById(int id) const {
+Form::Native::Control* Form::Native::findById(int id) {
     const auto found =
         std::find_if(m_controls.begin(), m_controls.end(), [id](const Control& c) { return c.id == id; });
     return found == m_controls.end() ? nullptr : &*found;
 }
 
-const Form::Native::Control* Form::Native::findByHandle(HWND hwnd) const {
+Form::Native::Control* Form::Native::findByHandle(HWND hwnd) {
     const auto found =
         std::find_if(m_controls.begin(), m_controls.end(), [hwnd](const Control& c) { return c.hwnd == hwnd; });
     return found == m_controls.end() ? nullptr : &*found;
@@ -277,34 +400,125 @@ RECT Form::Native::placeOf(std::string_view name) const {
     return find(name).place;
 }
 
+// What escaped the window's own handling is reported as an action's error is; when nothing can report it,
+// the program ends with status 1 rather than unwind through the system's frames.
+void Form::Native::fault() noexcept {
+    if (onFault) {
+        try {
+            onFault(std::current_exception());
+            return;
+        } catch (...) {
+            // Reporting failed as well: nothing is left but to end.
+        }
+    }
+    PostQuitMessage(1);
+}
+
+// No exception leaves a window procedure: the system's frames between here and the message loop cannot be
+// unwound through (a 32-bit build's DWARF unwinder ends the program at once).
 LRESULT CALLBACK Form::Native::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
         static_cast<Native*>(create->lpCreateParams)->m_window = hwnd;
+        // Under per-monitor awareness of the first version (Windows 10 1607), the title bar follows the DPI too.
+        enableNonClientDpiScaling(hwnd);
     }
     auto* self = reinterpret_cast<Native*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self == nullptr) {
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    return self->onMessage(hwnd, message, wParam, lParam);
+    try {
+        return self->onMessage(hwnd, message, wParam, lParam);
+    } catch (...) {
+        self->fault();
+        return 0;
+    }
+}
+
+LRESULT CALLBACK Form::Native::controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                                           DWORD_PTR self) {
+    auto* native = reinterpret_cast<Native*>(self);
+    try {
+        if (Control* c = native->findByHandle(hwnd); c != nullptr) {
+            return native->onControlMessage(*c, message, wParam, lParam);
+        }
+    } catch (...) {
+        native->fault();
+        return 0;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+LRESULT Form::Native::onControlMessage(Control& control, UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND hwnd = control.hwnd;
+    switch (message) {
+    case WM_SETFOCUS:
+        focusMovedTo(control);
+        break;
+    case WM_GETDLGCODE:
+        if (control.description->kind == ControlKind::Button) {
+            return DefSubclassProc(hwnd, message, wParam, lParam) | DLGC_WANTARROWS;
+        }
+        break;
+    case WM_KEYDOWN:
+        if (control.description->kind == ControlKind::Button && isArrow(wParam)) {
+            moveFocus(control, wParam == VK_LEFT || wParam == VK_UP);
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    if (control.description->kind != ControlKind::TextBox) {
+        return DefSubclassProc(hwnd, message, wParam, lParam);
+    }
+    // A box may say more than once that one edit changed its text (Wine's undo does): the change action runs
+    // once, when the box has handled the message that changed it.
+    LRESULT result = 0;
+    {
+        const Handling handling(control.handling);
+        result = DefSubclassProc(hwnd, message, wParam, lParam);
+    }
+    if (control.handling == 0 && control.changed) {
+        control.changed = false;
+        if (onCommand) {
+            onCommand(control.description->name, EN_CHANGE);
+        }
+    }
+    return result;
 }
 
 LRESULT Form::Native::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        if (const Control* c = findById(LOWORD(wParam)); c != nullptr && lParam != 0 && onCommand) {
-            onCommand(c->description->name, HIWORD(wParam));
+        if (Control* c = findById(LOWORD(wParam)); c != nullptr && lParam != 0) {
+            if (HIWORD(wParam) == EN_CHANGE && c->handling > 0) {
+                c->changed = true;
+            } else if (onCommand) {
+                onCommand(c->description->name, HIWORD(wParam));
+            }
         }
         return 0; // Escape's IDCANCEL from the dialog manager among them: it does nothing
     case DM_GETDEFID:
         // Enter in a text box presses the default button.
         return m_defaultId ? MAKELRESULT(*m_defaultId, DC_HASDEFID) : 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) {
+            restoreFocus();
+        }
+        return 0;
+    case WM_SETFOCUS:
+        restoreFocus();
+        return 0;
     case WM_CTLCOLORSTATIC: {
-        // Labels and the read-only result box: their own text colour on the window's background.
+        // Labels and the read-only result box: their own text colour on the window's background; in High
+        // Contrast the system's text colour, as the system asks of every program.
         auto* const dc = reinterpret_cast<HDC>(wParam);
-        if (const Control* c = findByHandle(reinterpret_cast<HWND>(lParam));
-            c != nullptr && c->description->foreColour) {
+        if (m_inHighContrast) {
+            SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        } else if (const Control* c = findByHandle(reinterpret_cast<HWND>(lParam));
+                   c != nullptr && c->description->foreColour) {
             SetTextColor(dc, *c->description->foreColour); // 0x00BBGGRR is Windows' own COLORREF
         }
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
@@ -317,15 +531,34 @@ LRESULT Form::Native::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         EndPaint(hwnd, &paint);
         return 0;
     }
+    case kGetDpiScaledSize: {
+        // The size the window will have at the new DPI, so that the system keeps it under the cursor.
+        *reinterpret_cast<SIZE*>(lParam) = frameSizeAt(static_cast<UINT>(wParam));
+        return TRUE;
+    }
     case WM_DPICHANGED: {
         m_dpi = HIWORD(wParam);
         const auto* suggested = reinterpret_cast<const RECT*>(lParam);
         SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-        placeControls();
+        placeControls(false);
         chooseFont();
+        setSmallIcon();
         return 0;
     }
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETNONCLIENTMETRICS) {
+            chooseFont(); // the user's text size
+        } else if (wParam == SPI_SETHIGHCONTRAST) {
+            m_inHighContrast = highContrast();
+            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        }
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    case WM_SYSCOLORCHANGE:
+        m_inHighContrast = highContrast();
+        m_background = GetSysColorBrush(COLOR_BTNFACE);
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        return 0;
     case WM_DESTROY:
         m_window = nullptr;
         PostQuitMessage(0); // the only window is gone: the program ends
@@ -358,6 +591,12 @@ void Form::setCaption(std::string_view name, std::string_view caption) {
     SetWindowTextW(c.hwnd, wide.c_str());
     if (c.description->autoSize) {
         m_native->fitToCaption(c);
+    }
+    if (c.description->selectable) {
+        if (!m_native->m_accessible) {
+            m_native->m_accessible = std::make_unique<Win32Accessible>();
+        }
+        m_native->m_accessible->announce(c.hwnd, wide);
     }
 }
 

@@ -5,7 +5,7 @@
 
 namespace ringcalc::runtime {
 
-/// MessageBoxW, owned by the active window of the thread so that it is modal to it. The style and the
+/// MessageBoxW, owned by the owner's window and modal to it (to the thread's windows when there is none). The style and the
 /// returned button are Windows' own values (16 the stop icon, 0 a single OK button; 1 OK, 2 Cancel...).
 class Win32MessageBox final : public MessageBoxService {
 public:

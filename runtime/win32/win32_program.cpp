@@ -13,15 +13,20 @@
 #include <commctrl.h>
 
 #include <cstdlib>
-#include <map>
 #include <string>
-#include <utility>
+#include <vector>
 
 namespace ringcalc::runtime {
 
-// The bindings by control and notification, as the window reports its controls' commands.
+// The bindings by control and notification, as the window reports its controls' commands: found without
+// building a string, as they are found inside the window procedure.
 struct Program::Native {
-    std::map<std::pair<std::string, WORD>, Action> actions;
+    struct Bound {
+        std::string control;
+        WORD notification = 0;
+        Action action;
+    };
+    std::vector<Bound> actions;
 };
 
 Program::Program(const ProjectDescriptor& project, MessageBoxService& messageBox)
@@ -33,13 +38,18 @@ Program::Program(const ProjectDescriptor& project, MessageBoxService& messageBox
             throw RuntimeError(ErrorKind::InvalidArgument, binding.control); // no such event on that control
         }
         const WORD notification = binding.event == Event::Click ? WORD{BN_CLICKED} : WORD{EN_CHANGE};
-        m_native->actions[{std::string(binding.control), notification}] = binding.action;
+        m_native->actions.push_back({std::string(binding.control), notification, binding.action});
     }
     m_form->native().onCommand = [this](std::string_view control, WORD notification) {
-        const auto found = m_native->actions.find({std::string(control), notification});
-        if (found != m_native->actions.end()) {
-            dispatch(found->second, *m_form, m_messageBox);
+        for (const auto& bound : m_native->actions) {
+            if (bound.control == control && bound.notification == notification) {
+                dispatch(bound.action, *m_form, m_messageBox);
+            }
         }
+    };
+    // What escapes the window's own handling is reported as an action's error is, and the program goes on.
+    m_form->native().onFault = [this](std::exception_ptr error) {
+        dispatch([error](Form&, MessageBoxService&) { std::rethrow_exception(error); }, *m_form, m_messageBox);
     };
     m_form->show();
 }

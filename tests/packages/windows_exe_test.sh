@@ -28,7 +28,7 @@ resources=$(wrestool -l "$work/ringcalc.exe")
 grep -q -- '--type=14 --name=1 ' <<<"$resources" || fail "no icon group 1: $resources"
 grep -q -- '--type=16 ' <<<"$resources" || fail "no version record: $resources"
 wrestool -x --raw --type=24 --name=1 "$work/ringcalc.exe" >"$work/manifest.xml"
-grep -q 'PerMonitorV2' "$work/manifest.xml" || fail "the manifest asks for no per-monitor DPI awareness"
+grep -q '>PerMonitorV2, PerMonitor<' "$work/manifest.xml" || fail "the manifest asks for no per-monitor DPI awareness (v2, then v1)"
 grep -q 'Microsoft.Windows.Common-Controls' "$work/manifest.xml" || fail "the manifest asks for no common controls 6"
 # Without an execution level, UAC runs a 32-bit program under its file and registry virtualisation.
 grep -q 'requestedExecutionLevel level="asInvoker"' "$work/manifest.xml" || fail "the manifest asks for no execution level"

@@ -1,8 +1,11 @@
 // Tests of the desktop's message box and of the dispatch boundary's reports.
+#include "app/project.h"
 #include "core/radius_check.h"
 #include "fake_view.h"
 #include "runtime/dispatch.h"
 #include "runtime/form.h"
+#include "runtime/program.h"
+#include "runtime/qt/qt_form.h"
 #include "runtime/qt/qt_message_box.h"
 #include "runtime/runtime_error.h"
 #include "window_cases.h"
@@ -11,7 +14,10 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QLineEdit>
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +34,7 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
     bool modal = false;
+    const QWindow* transientParent = nullptr; // the window the window manager keeps it over
 };
 
 // Watches for the next modal message box, records what it shows and closes it by clicking the button whose
@@ -48,7 +55,7 @@ private:
         if (box == nullptr || closed) {
             return;
         }
-        seen = {box->windowTitle(), box->text(), box->icon(), {}, box->isModal()};
+        seen = {box->windowTitle(), box->text(), box->icon(), {}, box->isModal(), box->windowHandle()->transientParent()};
         QAbstractButton* press = box->buttons().front();
         for (QAbstractButton* b : box->buttons()) {
             seen.buttons << b->text().remove('&');
@@ -104,6 +111,22 @@ TEST(QtMessageBox, TheRadiusWarningShowsAsTwoLines) {
     EXPECT_EQ(closer.seen.text, "Внутренний радиус больше внешнего, \nрезультат вычислений будет неверен");
     EXPECT_EQ(closer.seen.title, kWarningTitle);
     EXPECT_EQ(closer.seen.icon, QMessageBox::Critical);
+}
+
+TEST(QtMessageBox, TheWarningBelongsToItsWindowWhicheverWindowIsActive) {
+    const runtime::ProjectDescriptor project = app::projectDescriptor();
+    runtime::QtMessageBox messageBox;
+    const runtime::Program program(project, messageBox);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    const BoxCloser closer;
+    // A change that comes while another window is active, as from a clipboard or accessibility tool: 2 > 1.
+    dynamic_cast<QLineEdit&>(program.form().native().control("Text2")).setText("2");
+    ASSERT_TRUE(closer.closed);
+    EXPECT_EQ(closer.seen.title, kWarningTitle);
+    EXPECT_EQ(closer.seen.transientParent, program.form().native().window().windowHandle());
 }
 
 // A message box that fails as the desktop's might when memory runs out.
