@@ -501,7 +501,11 @@ LRESULT Form::Native::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         }
         return 0; // Escape's IDCANCEL from the dialog manager among them: it does nothing
     case DM_GETDEFID:
-        // Enter in a text box presses the default button.
+        // The button Enter presses: a focused button, else the default one, as the button's look says; the
+        // dialog manager asks it when the focus moves, and sets the looks by it.
+        if (const Control* c = findByHandle(GetFocus()); c != nullptr && c->description->kind == ControlKind::Button) {
+            return MAKELRESULT(c->id, DC_HASDEFID);
+        }
         return m_defaultId ? MAKELRESULT(*m_defaultId, DC_HASDEFID) : 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) {
