@@ -11,7 +11,7 @@ constexpr GUID kAccPropServices = {0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88
 constexpr GUID kIAccPropServices = {0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
 constexpr GUID kNameProperty = {0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
 constexpr GUID kLiveSetting = {0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
-constexpr LONG kPolite = 1; // UI Automation's LiveSetting: read when the reader is next idle
+constexpr LONG kPolite = 1;                  // UI Automation's LiveSetting: read when the reader is next idle
 constexpr DWORD kLiveRegionChanged = 0x8019; // EVENT_OBJECT_LIVEREGIONCHANGED, Windows 8
 
 template <class F> [[nodiscard]] F function(HMODULE module, const char* name) {
@@ -47,8 +47,8 @@ void Win32Accessible::startServices() noexcept {
         return;
     }
     const auto initialize = function<HRESULT(WINAPI*)(LPVOID, DWORD)>(m_ole32, "CoInitializeEx");
-    const auto create = function<HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*)>(m_ole32,
-                                                                                               "CoCreateInstance");
+    const auto create =
+        function<HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*)>(m_ole32, "CoCreateInstance");
     if (initialize == nullptr || create == nullptr) {
         return;
     }
@@ -70,8 +70,7 @@ void Win32Accessible::announce(HWND label, const std::wstring& text) noexcept {
     if (m_services != nullptr) {
         m_label = label;
         // Without a name of its own, the platform would name the line after the caption before it.
-        m_services->SetHwndPropStr(label, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kNameProperty,
-                                   text.c_str());
+        m_services->SetHwndPropStr(label, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kNameProperty, text.c_str());
         VARIANT live{};
         live.vt = VT_I4;
         live.lVal = kPolite;

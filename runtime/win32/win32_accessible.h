@@ -12,8 +12,9 @@ struct IAccPropServices;
 namespace ringcalc::runtime {
 
 /// Announces a label's new text to screen readers: the label's name becomes its text, it is a polite live
-/// region (Windows 8 and later), and the change is told at once. It goes before the label's window does. COM and the accessibility library are
-/// loaded at the first announcement, not at start; where the system has no annotations, only the events go.
+/// region (Windows 8 and later), and the change is told at once. It goes before the label's window does. COM and the
+/// accessibility library are loaded at the first announcement, not at start; where the system has no annotations, only
+/// the events go.
 class Win32Accessible : private Pinned {
 public:
     Win32Accessible() = default;

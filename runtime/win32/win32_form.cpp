@@ -91,7 +91,6 @@ struct ControlClass {
     return text;
 }
 
-
 // Keeps count of how deep a control is in handling its messages, however the handling ends.
 class Handling {
 public:
@@ -358,8 +357,8 @@ void Form::Native::restoreFocus() {
 
 void Form::Native::paintBorders(HDC dc) const {
     // In the window's own colours a black frame: the theme's frame colour (WS_BORDER) is grey on some systems.
-    const HBRUSH brush = m_inHighContrast ? GetSysColorBrush(COLOR_WINDOWFRAME)
-                                          : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    const HBRUSH brush =
+        m_inHighContrast ? GetSysColorBrush(COLOR_WINDOWFRAME) : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     const int width = frameWidthAt(m_dpi);
     for (const Control& c : m_controls) {
         if (framed(*c.description)) {

@@ -43,11 +43,11 @@ struct Form::Native : private Pinned {
     [[nodiscard]] static bool systemHighContrast() noexcept;
 
     // For the window suite, which checks what the window chose.
-    [[nodiscard]] HFONT font() const noexcept { return m_font; }    ///< the window's fitted font
-    [[nodiscard]] UINT dpi() const noexcept { return m_dpi; }       ///< the window's dots per inch
-    [[nodiscard]] RECT placeOf(std::string_view name) const;        ///< a control's rectangle, in pixels
-    [[nodiscard]] int frameWidth() const noexcept;                  ///< the width of a framed label's frame
-    [[nodiscard]] SIZE frameSizeAt(UINT dpi) const;                 ///< the window's size at dpi, frame included
+    [[nodiscard]] HFONT font() const noexcept { return m_font; } ///< the window's fitted font
+    [[nodiscard]] UINT dpi() const noexcept { return m_dpi; }    ///< the window's dots per inch
+    [[nodiscard]] RECT placeOf(std::string_view name) const;     ///< a control's rectangle, in pixels
+    [[nodiscard]] int frameWidth() const noexcept;               ///< the width of a framed label's frame
+    [[nodiscard]] SIZE frameSizeAt(UINT dpi) const;              ///< the window's size at dpi, frame included
 
 private:
     friend class Form;
@@ -89,7 +89,7 @@ private:
     HICON m_smallIcon = nullptr;
     UINT m_dpi = 96;
     bool m_inHighContrast = false;
-    HBRUSH m_background = nullptr; // the system's, not ours to delete
+    HBRUSH m_background = nullptr;                 // the system's, not ours to delete
     std::unique_ptr<Win32Accessible> m_accessible; // made with the first text a screen reader is told of
 };
 

@@ -35,15 +35,21 @@ void showMenu(HWND label, LPARAM at) {
 
 LRESULT CALLBACK selectableLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
                                      DWORD_PTR /*data*/) {
-    if (message == WM_CONTEXTMENU) {
-        showMenu(label, lParam);
+    // Nothing may unwind through the system's frames: what escapes ends the program with status 1.
+    try {
+        if (message == WM_CONTEXTMENU) {
+            showMenu(label, lParam);
+            return 0;
+        }
+        if (message == WM_KEYDOWN && wParam == 'A' && GetKeyState(VK_CONTROL) < 0) {
+            SendMessageW(label, EM_SETSEL, 0, -1);
+            return 0;
+        }
+        return DefSubclassProc(label, message, wParam, lParam);
+    } catch (...) {
+        PostQuitMessage(1);
         return 0;
     }
-    if (message == WM_KEYDOWN && wParam == 'A' && GetKeyState(VK_CONTROL) < 0) {
-        SendMessageW(label, EM_SETSEL, 0, -1);
-        return 0;
-    }
-    return DefSubclassProc(label, message, wParam, lParam);
 }
 
 } // namespace

@@ -12,9 +12,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -55,7 +55,8 @@ private:
         if (box == nullptr || closed) {
             return;
         }
-        seen = {box->windowTitle(), box->text(), box->icon(), {}, box->isModal(), box->windowHandle()->transientParent()};
+        seen = {
+            box->windowTitle(), box->text(), box->icon(), {}, box->isModal(), box->windowHandle()->transientParent()};
         QAbstractButton* press = box->buttons().front();
         for (QAbstractButton* b : box->buttons()) {
             seen.buttons << b->text().remove('&');

@@ -22,8 +22,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
-#include <stdexcept>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <utility>
@@ -347,21 +347,18 @@ TEST_F(Win32WindowTest, TheDefaultButtonFollowsTheFocusAndArrowsMoveItOn) {
 TEST_F(Win32WindowTest, OneEditOfTheInnerRadiusIsOneCheck) {
     struct Edit {
         const char* what;
-        const char* text;   // the box's text before, all of it selected from selStart
+        const char* text; // the box's text before, all of it selected from selStart
         int selStart;
         int selEnd;
-        char first;         // a key typed before the edit, or 0
-        UINT message;       // the edit: a key's character or a message of the box
+        char first;   // a key typed before the edit, or 0
+        UINT message; // the edit: a key's character or a message of the box
         WPARAM wParam;
     };
     // The outer radius is 1; every edit leaves a text above it.
     const Edit edits[] = {
-        {"a key", "", 0, 0, 0, WM_CHAR, '5'},
-        {"typing over a selection", "3", 0, 1, 0, WM_CHAR, '5'},
-        {"Backspace", "92", 2, 2, 0, WM_CHAR, '\b'},
-        {"Delete", "29", 0, 0, 0, WM_KEYDOWN, VK_DELETE},
-        {"a cut", "29", 0, 1, 0, WM_CUT, 0},
-        {"a paste", "", 0, 0, 0, WM_PASTE, 0},
+        {"a key", "", 0, 0, 0, WM_CHAR, '5'},        {"typing over a selection", "3", 0, 1, 0, WM_CHAR, '5'},
+        {"Backspace", "92", 2, 2, 0, WM_CHAR, '\b'}, {"Delete", "29", 0, 0, 0, WM_KEYDOWN, VK_DELETE},
+        {"a cut", "29", 0, 1, 0, WM_CUT, 0},         {"a paste", "", 0, 0, 0, WM_PASTE, 0},
         {"Ctrl+Z", "9", 0, 1, '0', WM_CHAR, 0x1A}, // "0" typed over "9", then undone
     };
     ASSERT_TRUE(OpenClipboard(window()));
@@ -393,8 +390,8 @@ TEST_F(Win32WindowTest, NothingEscapesAWindowProcedure) {
             throw std::logic_error("handler");
         }
     };
-    click("Command2");                   // the window's procedure
-    type(control("Text2"), '5');         // the box's own, where its change is reported
+    click("Command2");           // the window's procedure
+    type(control("Text2"), '5'); // the box's own, where its change is reported
     ASSERT_EQ(m_box.shown.size(), 2U);
     for (const auto& shown : m_box.shown) {
         EXPECT_EQ(shown.title, runtime::kErrorBoxTitle);
@@ -510,10 +507,8 @@ TEST_F(Win32WindowTest, ScreenReadersNameTheBoxesByTheirCaptionsAndHearTheResult
     // IAccessible's interface id as documented; the value mingw-w64's libraries link in for it differs.
     const GUID iAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
     const std::wstring line = runtime::wideText(kStartLine);
-    const std::pair<const char*, const wchar_t*> names[] = {{"Text1", L"Внешний радиус"},
-                                                            {"Text2", L"Внутренний радиус"},
-                                                            {"Text3", L"Угол сектора"},
-                                                            {"Label4", nullptr}};
+    const std::pair<const char*, const wchar_t*> names[] = {
+        {"Text1", L"Внешний радиус"}, {"Text2", L"Внутренний радиус"}, {"Text3", L"Угол сектора"}, {"Label4", nullptr}};
     for (const auto& [name, caption] : names) {
         IAccessible* accessible = nullptr;
         ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(control(name), static_cast<DWORD>(OBJID_CLIENT), iAccessible,
