@@ -2,6 +2,7 @@
 #include "runtime/win32/win32_form.h"
 
 #include "runtime/runtime_error.h"
+#include "runtime/start_failure.h"
 #include "runtime/win32/win32_accessible.h"
 #include "runtime/win32/win32_dpi.h"
 #include "runtime/win32/win32_font.h"
@@ -409,6 +410,19 @@ void Form::Native::fault() noexcept {
         } catch (...) {
             // Reporting failed as well: nothing is left but to end.
         }
+    }
+    try {
+        std::string why = "ends after an error in its window";
+        try {
+            std::rethrow_exception(std::current_exception());
+        } catch (const std::exception& error) {
+            why.append(": ").append(error.what());
+        } catch (...) {
+            // no words of its own
+        }
+        tellStartFailure(m_description.caption, why);
+    } catch (...) {
+        // Not even the line can be made: the status still says it.
     }
     PostQuitMessage(1);
 }

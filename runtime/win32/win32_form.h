@@ -33,7 +33,7 @@ struct Form::Native : private Pinned {
     std::function<void(std::string_view control, WORD notification)> onCommand;
 
     /// Called with what escaped the window's own handling of a message; without it, or when it throws, the
-    /// program ends with a line that says why and status 1.
+    /// program ends with status 1 and a line, as a failed start's, that says why.
     std::function<void(std::exception_ptr error)> onFault;
 
     /// Whether the system asks programs to draw in its own colours (High Contrast); the suite replaces it.
