@@ -44,7 +44,7 @@ constexpr UINT kGetDpiScaledSize = 0x02E4; // WM_GETDPISCALEDSIZE, Windows 10 17
     return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
 }
 
-// The window class of the program's windows, registered once. The small icon is each window's, at its DPI.
+// The window class of the program's windows, registered once. The icons are each window's, at its DPI.
 void registerWindowClass(WNDPROC procedure) {
     static const ATOM windowClass = [procedure] {
         WNDCLASSEXW c{};
@@ -52,7 +52,6 @@ void registerWindowClass(WNDPROC procedure) {
         c.style = CS_HREDRAW | CS_VREDRAW;
         c.lpfnWndProc = procedure;
         c.hInstance = GetModuleHandleW(nullptr);
-        c.hIcon = LoadIconW(c.hInstance, MAKEINTRESOURCEW(RINGCALC_ICON_GROUP));
         c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         c.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
         c.lpszClassName = kWindowClass;
@@ -121,8 +120,9 @@ Form::Native::Native(const WindowDescription& description) : m_description(descr
         m_defaultId = find(description.defaultButton).id;
     }
 
-    // Built at the system's DPI in its final size, each control in its place: every later move of a window
-    // costs Wine a round trip to its server. A window that comes up on a screen of another DPI is placed again.
+    // Built at the system's DPI in its final size, each control in its place and font: every later move of a
+    // window costs Wine a round trip to its server. A window that comes up on a screen of another DPI takes
+    // that DPI before its controls are made.
     m_dpi = systemDpi();
     computePlaces();
     const SIZE frame = frameSizeAt(m_dpi);
@@ -132,8 +132,11 @@ Form::Native::Native(const WindowDescription& description) : m_description(descr
     if (m_window == nullptr) {
         throw RuntimeError(ErrorKind::InvalidArgument, description.name);
     }
-    const UINT createdAt = m_dpi;
-    m_dpi = dpiForWindow(m_window);
+    if (const UINT createdAt = m_dpi; (m_dpi = dpiForWindow(m_window)) != createdAt) {
+        placeControls(true);
+    }
+    // The font is fitted, and an auto-sized label fitted to its caption, before the controls are made.
+    chooseFont();
 
     // Windows takes the focus order from the order in which the controls are made, and names a box by the
     // label just before it. A selectable label is made first: it stands after no other control's caption, so
@@ -156,10 +159,12 @@ Form::Native::Native(const WindowDescription& description) : m_description(descr
             CreateWindowExW(kind.exStyle, kind.className, caption.c_str(), WS_CHILD | WS_VISIBLE | kind.style, r.left,
                             r.top, r.right - r.left, r.bottom - r.top, m_window,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
         if (d.kind == ControlKind::TextBox) {
             SendMessageW(c.hwnd, EM_SETLIMITTEXT, 0, 0); // no limit of its own
         }
         if (d.kind == ControlKind::Label && d.selectable) {
+            SendMessageW(c.hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0); // its text from the frame on
             makeSelectable(c.hwnd);
         }
         if (d.kind != ControlKind::Label) {
@@ -169,11 +174,6 @@ Form::Native::Native(const WindowDescription& description) : m_description(descr
     if (const auto focus = focusOrder(description); !focus.empty()) {
         m_firstFocus = m_controls[focus.front()].hwnd;
     }
-    if (m_dpi != createdAt) {
-        placeControls(true);
-    }
-    chooseFont();
-    setSmallIcon();
 }
 
 Form::Native::~Native() {
@@ -188,8 +188,10 @@ Form::Native::~Native() {
     if (m_font != nullptr) {
         DeleteObject(m_font);
     }
-    if (m_smallIcon != nullptr) {
-        DestroyIcon(m_smallIcon);
+    for (const HICON icon : {m_bigIcon, m_smallIcon}) {
+        if (icon != nullptr) {
+            DestroyIcon(icon);
+        }
     }
 }
 
@@ -228,8 +230,11 @@ void Form::Native::placeControls(bool resizeWindow) {
     }
     computePlaces();
     for (const Control& c : m_controls) {
-        const RECT r = insideFrame(*c.description, c.place, m_dpi);
-        SetWindowPos(c.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        if (c.hwnd != nullptr) {
+            const RECT r = insideFrame(*c.description, c.place, m_dpi);
+            SetWindowPos(c.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        }
     }
 }
 
@@ -261,6 +266,9 @@ void Form::Native::chooseFont() {
     }
     const HFONT font = fontAt(messageFont(m_dpi), fittedFontPoints(rooms, m_dpi), m_dpi);
     for (const Control& c : m_controls) {
+        if (c.hwnd == nullptr) {
+            continue; // made later, in this font
+        }
         SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (c.description->selectable) {
             SendMessageW(c.hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0); // a new font brings its own
@@ -272,23 +280,23 @@ void Form::Native::chooseFont() {
     m_font = font;
     for (Control& c : m_controls) {
         if (c.description->autoSize) {
-            fitToCaption(c);
+            fitToCaption(c, c.hwnd != nullptr ? windowText(c.hwnd) : wideText(c.description->caption));
         }
     }
     InvalidateRect(m_window, nullptr, TRUE);
 }
 
-// The caption on one line plus the frame, wider or narrower; the left and top stay.
-void Form::Native::fitToCaption(Control& control) {
-    const HDC dc = GetDC(control.hwnd);
+// The caption on one line plus the frame, wider or narrower; the left and top stay. A control not yet made
+// only gets its place.
+void Form::Native::fitToCaption(Control& control, const std::wstring& caption) {
+    const HDC dc = GetDC(m_window);
     const HGDIOBJ previous = SelectObject(dc, m_font);
-    const std::wstring caption = windowText(control.hwnd);
     SIZE extent{};
     GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, previous);
-    ReleaseDC(control.hwnd, dc);
+    ReleaseDC(m_window, dc);
 
     RECT old = control.place;
     const int inset = framed(*control.description) ? frameWidthAt(m_dpi) : 0;
@@ -296,26 +304,37 @@ void Form::Native::fitToCaption(Control& control) {
     const int caret = control.description->selectable ? 2 : 0;
     control.place.right = control.place.left + extent.cx + caret + 2 * inset;
     control.place.bottom = control.place.top + metrics.tmHeight + 2 * inset;
+    if (control.hwnd == nullptr) {
+        return;
+    }
     SetWindowPos(control.hwnd, nullptr, control.place.left + inset, control.place.top + inset, extent.cx + caret,
                  metrics.tmHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     UnionRect(&old, &old, &control.place);
     InvalidateRect(m_window, &old, TRUE);
 }
 
-// The title bar's icon in the size of the window's DPI.
-void Form::Native::setSmallIcon() {
+// The window's icons in the sizes of its DPI.
+void Form::Native::setIcons() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    auto* const icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(RINGCALC_ICON_GROUP), IMAGE_ICON,
-                                                     systemMetricForDpi(SM_CXSMICON, m_dpi),
-                                                     systemMetricForDpi(SM_CYSMICON, m_dpi), 0));
-    if (icon == nullptr) {
-        return;
+    const struct {
+        WPARAM which;
+        int width;
+        int height;
+        HICON& icon;
+    } icons[] = {{ICON_BIG, SM_CXICON, SM_CYICON, m_bigIcon}, {ICON_SMALL, SM_CXSMICON, SM_CYSMICON, m_smallIcon}};
+    for (const auto& i : icons) {
+        auto* const icon =
+            static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(RINGCALC_ICON_GROUP), IMAGE_ICON,
+                                          systemMetricForDpi(i.width, m_dpi), systemMetricForDpi(i.height, m_dpi), 0));
+        if (icon == nullptr) {
+            continue;
+        }
+        SendMessageW(m_window, WM_SETICON, i.which, reinterpret_cast<LPARAM>(icon));
+        if (i.icon != nullptr) {
+            DestroyIcon(i.icon);
+        }
+        i.icon = icon;
     }
-    SendMessageW(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    if (m_smallIcon != nullptr) {
-        DestroyIcon(m_smallIcon);
-    }
-    m_smallIcon = icon;
 }
 
 // As in a dialog box: a focused button is the one Enter presses and is drawn so; elsewhere the default is.
@@ -560,7 +579,7 @@ LRESULT Form::Native::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
         placeControls(false);
         chooseFont();
-        setSmallIcon();
+        setIcons();
         return 0;
     }
     case WM_SETTINGCHANGE:
@@ -607,7 +626,7 @@ void Form::setCaption(std::string_view name, std::string_view caption) {
     const std::wstring wide = wideText(caption);
     SetWindowTextW(c.hwnd, wide.c_str());
     if (c.description->autoSize) {
-        m_native->fitToCaption(c);
+        m_native->fitToCaption(c, wide);
     }
     if (c.description->selectable) {
         if (!m_native->m_accessible) {
@@ -619,6 +638,8 @@ void Form::setCaption(std::string_view name, std::string_view caption) {
 
 void Form::show() {
     ShowWindow(m_native->m_window, SW_SHOW);
+    // Loading the icons takes a good part of a start: the window is on the screen first.
+    m_native->setIcons();
     UpdateWindow(m_native->m_window);
     if (m_native->m_firstFocus != nullptr) {
         SetFocus(m_native->m_firstFocus);

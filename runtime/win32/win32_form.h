@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -72,8 +73,8 @@ private:
     void computePlaces();
     void placeControls(bool resizeWindow);
     void chooseFont();
-    void fitToCaption(Control& control);
-    void setSmallIcon();
+    void fitToCaption(Control& control, const std::wstring& caption);
+    void setIcons();
     void focusMovedTo(const Control& control);
     void moveFocus(const Control& from, bool back);
     void restoreFocus();
@@ -86,6 +87,7 @@ private:
     HWND m_lastFocus = nullptr; // the control that had the focus last, given back when the window has it again
     std::optional<int> m_defaultId;
     HFONT m_font = nullptr;
+    HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;
     UINT m_dpi = 96;
     bool m_inHighContrast = false;
