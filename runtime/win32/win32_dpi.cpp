@@ -52,9 +52,9 @@ UINT systemDpi() {
     }();
     UINT x = 0;
     UINT y = 0;
-    constexpr int effectiveDpi = 0; // MDT_EFFECTIVE_DPI
+    constexpr int kEffectiveDpi = 0; // MDT_EFFECTIVE_DPI
     if (getDpiForMonitor == nullptr ||
-        FAILED(getDpiForMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), effectiveDpi, &x, &y))) {
+        FAILED(getDpiForMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y))) {
         return 0;
     }
     return y;

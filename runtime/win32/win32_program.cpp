@@ -48,7 +48,7 @@ Program::Program(const ProjectDescriptor& project, MessageBoxService& messageBox
         }
     };
     // What escapes the window's own handling is reported as an action's error is, and the program goes on.
-    m_form->native().onFault = [this](std::exception_ptr error) {
+    m_form->native().onFault = [this](const std::exception_ptr& error) {
         dispatch([error](Form&, MessageBoxService&) { std::rethrow_exception(error); }, *m_form, m_messageBox);
     };
     m_form->show();

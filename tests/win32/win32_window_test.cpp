@@ -455,15 +455,14 @@ TEST_F(Win32WindowTest, MovingToAnotherDpiPlacesAndFitsEverythingAgain) {
         EXPECT_EQ(result.top, at(72)) << dpi;
         EXPECT_GE(result.right - result.left, extent.cx + 2 * native().frameWidth()) << dpi;
         EXPECT_LE(exitExtent.cx, at(93)) << dpi; // the fitted font: a caption fits its button
-        // The title bar's icon at the DPI's size, where the program has one (the real .exe; not this suite).
+        // The title bar's icon at the DPI's size.
         ICONINFO info{};
-        if (GetIconInfo(reinterpret_cast<HICON>(SendMessageW(window(), WM_GETICON, ICON_SMALL, 0)), &info)) {
-            BITMAP bitmap{};
-            GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
-            EXPECT_EQ(bitmap.bmWidth, runtime::systemMetricForDpi(SM_CXSMICON, dpi)) << dpi;
-            DeleteObject(info.hbmColor);
-            DeleteObject(info.hbmMask);
-        }
+        ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(SendMessageW(window(), WM_GETICON, ICON_SMALL, 0)), &info));
+        BITMAP bitmap{};
+        GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+        EXPECT_EQ(bitmap.bmWidth, runtime::systemMetricForDpi(SM_CXSMICON, dpi)) << dpi;
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
     }
 }
 
@@ -494,9 +493,9 @@ TEST_F(Win32WindowTest, ANewTextSizeFitsTheFontAgain) {
 TEST_F(Win32WindowTest, ScreenReadersNameTheBoxesByTheirCaptionsAndHearTheResult) {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     static HWND announced = nullptr;
-    constexpr DWORD liveRegionChanged = 0x8019; // EVENT_OBJECT_LIVEREGIONCHANGED, Windows 8
+    constexpr DWORD kLiveRegionChanged = 0x8019; // EVENT_OBJECT_LIVEREGIONCHANGED, Windows 8
     const HWINEVENTHOOK hook = SetWinEventHook(
-        liveRegionChanged, liveRegionChanged, nullptr,
+        kLiveRegionChanged, kLiveRegionChanged, nullptr,
         [](HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG, DWORD, DWORD) {
             announced = object == OBJID_CLIENT ? hwnd : announced;
         },
