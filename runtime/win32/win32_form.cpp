@@ -485,6 +485,10 @@ LRESULT CALLBACK Form::Native::controlProc(HWND hwnd, UINT message, WPARAM wPara
 LRESULT Form::Native::onControlMessage(Control& control, UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND hwnd = control.hwnd;
     switch (message) {
+    case WM_NCDESTROY:
+        // A subclass goes before its control does.
+        RemoveWindowSubclass(hwnd, controlProc, 0);
+        return DefSubclassProc(hwnd, message, wParam, lParam);
     case WM_SETFOCUS:
         focusMovedTo(control);
         break;

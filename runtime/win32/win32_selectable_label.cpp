@@ -37,6 +37,9 @@ LRESULT CALLBACK selectableLabelProc(HWND label, UINT message, WPARAM wParam, LP
                                      DWORD_PTR /*data*/) {
     // Nothing may unwind through the system's frames: what escapes ends the program with status 1.
     try {
+        if (message == WM_NCDESTROY) {
+            RemoveWindowSubclass(label, selectableLabelProc, 0); // a subclass goes before its control does
+        }
         if (message == WM_CONTEXTMENU) {
             showMenu(label, lParam);
             return 0;

@@ -487,19 +487,24 @@ TEST_F(Win32WindowTest, ANewTextSizeFitsTheFontAgain) {
     EXPECT_EQ(after.lfHeight, before.lfHeight);
 }
 
+// The control last announced as a live region that changed.
+HWND announced = nullptr;
+
+void CALLBACK noteAnnounced(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND hwnd, LONG object, LONG /*child*/,
+                            DWORD /*thread*/, DWORD /*time*/) {
+    if (object == OBJID_CLIENT) {
+        announced = hwnd;
+    }
+}
+
 // Screen readers name each box by the caption under it: the label stands just before its box among the
 // window's controls, where the platform's accessibility takes a box's name from. The result line is not
 // named after a caption: it reads as read-only text, its value the line, and a new line is announced.
 TEST_F(Win32WindowTest, ScreenReadersNameTheBoxesByTheirCaptionsAndHearTheResult) {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
-    static HWND announced = nullptr;
     constexpr DWORD kLiveRegionChanged = 0x8019; // EVENT_OBJECT_LIVEREGIONCHANGED, Windows 8
-    const HWINEVENTHOOK hook = SetWinEventHook(
-        kLiveRegionChanged, kLiveRegionChanged, nullptr,
-        [](HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG, DWORD, DWORD) {
-            announced = object == OBJID_CLIENT ? hwnd : announced;
-        },
-        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    const HWINEVENTHOOK hook = SetWinEventHook(kLiveRegionChanged, kLiveRegionChanged, nullptr, noteAnnounced,
+                                               GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     click("Command2");
     EXPECT_EQ(announced, control("Label4"));
     UnhookWinEvent(hook);
