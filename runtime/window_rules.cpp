@@ -71,10 +71,16 @@ std::vector<std::size_t> creationOrder(const WindowDescription& description) {
     const std::vector<std::size_t> order = byTabIndex(description);
     std::vector<std::size_t> created;
     created.reserve(order.size());
+    // A selectable label reads as text, which screen readers would name after a caption made before it.
+    for (const std::size_t i : order) {
+        if (description.controls[i].selectable) {
+            created.push_back(i);
+        }
+    }
     for (const std::size_t i : order) {
         const ControlDescription& c = description.controls[i];
-        if (c.kind == ControlKind::Label && !c.labelFor.empty()) {
-            continue; // created with the control it names
+        if ((c.kind == ControlKind::Label && !c.labelFor.empty()) || c.selectable) {
+            continue; // created with the control it names, or first
         }
         for (const std::size_t j : order) {
             if (description.controls[j].labelFor == c.name) {

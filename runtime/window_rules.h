@@ -35,8 +35,9 @@ void checkDescription(const WindowDescription& description);
 /// index first, the description's order among equal ones.
 [[nodiscard]] std::vector<std::size_t> focusOrder(const WindowDescription& description);
 
-/// The indexes of every control in the order to create them: by tab index, each label just before the
-/// control it names (where screen readers look for a control's name), a label that names none in its place.
+/// The indexes of every control in the order to create them: selectable labels first, so that no caption
+/// stands before them; then by tab index, each label just before the control it names (where screen readers
+/// look for a control's name), a label that names none in its place.
 [[nodiscard]] std::vector<std::size_t> creationOrder(const WindowDescription& description);
 
 /// Whether a control of that kind has that event: a button its click, a text box its change.

@@ -111,7 +111,6 @@ Form::Native::Native(const WindowDescription& description) : m_description(descr
     // Every rule is checked before any window is made, so a bad description leaves none behind.
     checkDescription(description);
     registerWindowClass(windowProc);
-    m_background = GetSysColorBrush(COLOR_BTNFACE);
     m_inHighContrast = highContrast();
     for (const auto& d : description.controls) {
         m_controls.push_back({&d, nullptr, kFirstId + static_cast<int>(m_controls.size()), {}});
@@ -139,17 +138,8 @@ Form::Native::Native(const WindowDescription& description) : m_description(descr
     chooseFont();
 
     // Windows takes the focus order from the order in which the controls are made, and names a box by the
-    // label just before it. A selectable label is made first: it stands after no other control's caption, so
-    // screen readers do not take one for its name.
-    std::vector<std::size_t> order;
+    // label just before it.
     for (const std::size_t i : creationOrder(description)) {
-        if (description.controls[i].selectable) {
-            order.insert(order.begin(), i);
-        } else {
-            order.push_back(i);
-        }
-    }
-    for (const std::size_t i : order) {
         Control& c = m_controls[i];
         const ControlDescription& d = *c.description;
         const ControlClass kind = controlClass(d, m_defaultId == c.id);
@@ -375,6 +365,12 @@ void Form::Native::restoreFocus() {
     }
 }
 
+// High Contrast switched on or off, or the system's colours changed: everything is drawn again in them.
+void Form::Native::followSystemColours() {
+    m_inHighContrast = highContrast();
+    RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void Form::Native::paintBorders(HDC dc) const {
     // In the window's own colours a black frame: the theme's frame colour (WS_BORDER) is grey on some systems.
     const HBRUSH brush =
@@ -562,7 +558,7 @@ LRESULT Form::Native::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
             SetTextColor(dc, *c->description->foreColour); // 0x00BBGGRR is Windows' own COLORREF
         }
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        return reinterpret_cast<LRESULT>(m_background);
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE)); // the system's, which follows it
     }
     case WM_PAINT: {
         PAINTSTRUCT paint{};
@@ -590,14 +586,11 @@ LRESULT Form::Native::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         if (wParam == SPI_SETNONCLIENTMETRICS) {
             chooseFont(); // the user's text size
         } else if (wParam == SPI_SETHIGHCONTRAST) {
-            m_inHighContrast = highContrast();
-            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            followSystemColours();
         }
         return DefWindowProcW(hwnd, message, wParam, lParam);
     case WM_SYSCOLORCHANGE:
-        m_inHighContrast = highContrast();
-        m_background = GetSysColorBrush(COLOR_BTNFACE);
-        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        followSystemColours();
         return 0;
     case WM_DESTROY:
         m_window = nullptr;

@@ -78,6 +78,7 @@ private:
     void focusMovedTo(const Control& control);
     void moveFocus(const Control& from, bool back);
     void restoreFocus();
+    void followSystemColours();
     void paintBorders(HDC dc) const;
 
     const WindowDescription& m_description;
@@ -91,7 +92,6 @@ private:
     HICON m_smallIcon = nullptr;
     UINT m_dpi = 96;
     bool m_inHighContrast = false;
-    HBRUSH m_background = nullptr;                 // the system's, not ours to delete
     std::unique_ptr<Win32Accessible> m_accessible; // made with the first text a screen reader is told of
 };
 

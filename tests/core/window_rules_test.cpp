@@ -14,7 +14,7 @@ namespace {
 using runtime::ControlKind;
 using runtime::Event;
 
-// The window's controls out of order: tab indexes 2, 0, –, 1, – (labels take none that counts).
+// The window's controls out of order: tab indexes 2, 0, –, 1, –, – (labels take none that counts).
 const runtime::WindowDescription kWindow{
     "F",
     "F",
@@ -26,6 +26,7 @@ const runtime::WindowDescription kWindow{
         {.kind = ControlKind::Label, .name = "Loose", .tabIndex = 5},
         {.kind = ControlKind::TextBox, .name = "Middle", .tabIndex = 1},
         {.kind = ControlKind::Label, .name = "Caption", .tabIndex = 4, .labelFor = "Second"},
+        {.kind = ControlKind::Label, .name = "Result", .tabIndex = 6, .selectable = true},
     },
     "First"};
 
@@ -42,9 +43,9 @@ TEST(WindowRules, FocusGoesByTabIndexAndSkipsLabels) {
     EXPECT_EQ(names(runtime::focusOrder(kWindow)), (std::vector<std::string>{"First", "Middle", "Second"}));
 }
 
-TEST(WindowRules, EachLabelIsCreatedJustBeforeTheControlItNames) {
+TEST(WindowRules, EachLabelIsCreatedJustBeforeTheControlItNamesAndASelectableOneFirst) {
     EXPECT_EQ(names(runtime::creationOrder(kWindow)),
-              (std::vector<std::string>{"First", "Middle", "Caption", "Second", "Loose"}));
+              (std::vector<std::string>{"Result", "First", "Middle", "Caption", "Second", "Loose"}));
 }
 
 TEST(WindowRules, ASoundDescriptionPassesAndItsLabelsAreFound) {
