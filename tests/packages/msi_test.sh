@@ -16,8 +16,11 @@ make_packages=$source_dir/packaging/windows/make_packages.sh
 msi=$packages/ringcalc-$version-$arch.msi
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine=/usr/lib/wine/wine
-[[ -x $wine ]] || wine=/usr/lib/wine/wine64
+# Windows Installer, the shell and the registry tool are Wine's 64-bit ones, which install the 32-bit MSI too;
+# only starting a 32-bit .exe needs the 32-bit loader.
+wine=/usr/lib/wine/wine64
+runs_exe=0
+"$source_dir/tools/wine-run" --check "$packages/stage/ringcalc.exe" 2>"$work/why" && runs_exe=1
 cleanup() {
     /usr/lib/wine/wineserver -k 2>/dev/null || true
     /usr/lib/wine/wineserver -w 2>/dev/null || true
@@ -80,7 +83,7 @@ next_msi=$work/next/ringcalc-$next-$arch.msi
 other_msi=$work/other/ringcalc-$version-$other.msi
 
 # --- Under Wine ---
-registry() { /usr/lib/wine/wine64 reg query "$@" /s 2>/dev/null | tr -d '\r'; }
+registry() { "$wine" reg query "$@" /s 2>/dev/null | tr -d '\r'; }
 entries() {
     registry 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
     registry 'HKLM\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall'
@@ -96,7 +99,7 @@ folder_of() { # the install folder of an architecture's MSI
     fi
 }
 install() { "$wine" msiexec /i "$1" /qn; }
-"$wine" cmd /c exit </dev/null >/dev/null 2>&1 || true
+"$wine" wineboot --init </dev/null >/dev/null 2>&1 || true
 folder=$(folder_of "$arch")
 
 install "$msi" || fail "msiexec /i: status $?"
@@ -121,17 +124,22 @@ entry=$(entries)
 grep -q "DisplayVersion.*$next" <<<"$entry" || fail "after the upgrade, Add/Remove Programs shows: $entry"
 [[ $(tail -c ${#marker} "$folder/ringcalc.exe") == "$marker" ]] || fail "the upgrade left the old .exe"
 [[ $(shortcuts | wc -l) == 1 ]] || fail "after the upgrade, shortcuts: $(shortcuts)"
+echo "ok: upgraded to $next in one step, one entry, the new .exe, one shortcut"
 # The shortcut starts the program (through the shell, which gives no process to wait for); WM_CLOSE from
 # another program ends it.
-"$wine" start /unix "$(shortcuts)"
-[[ -n $(timeout 60 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1) ]] || fail "the shortcut starts no window"
-for ((i = 0; i < 100; i++)); do
-    pgrep -f 'ringcalc\.exe' >/dev/null || break
-    ((i % 10)) || /usr/lib/wine/wine64 taskkill /im ringcalc.exe >/dev/null 2>&1 || true
-    sleep 0.1
-done
-pgrep -f 'ringcalc\.exe' >/dev/null && fail "started from its shortcut, it does not end on WM_CLOSE"
-echo "ok: upgraded to $next in one step, one entry, the new .exe, one shortcut that starts it"
+if ((runs_exe)); then
+    "$wine" start /unix "$(shortcuts)"
+    [[ -n $(timeout 60 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1) ]] || fail "the shortcut starts no window"
+    for ((i = 0; i < 100; i++)); do
+        pgrep -f 'ringcalc\.exe' >/dev/null || break
+        ((i % 10)) || "$wine" taskkill /im ringcalc.exe >/dev/null 2>&1 || true
+        sleep 0.1
+    done
+    pgrep -f 'ringcalc\.exe' >/dev/null && fail "started from its shortcut, it does not end on WM_CLOSE"
+    echo "ok: the shortcut starts the program"
+else
+    echo "skipped: the shortcut's start ($(cat "$work/why"))"
+fi
 
 install "$msi" && fail "$version installed over $next"
 entry=$(entries)

@@ -7,6 +7,7 @@ set -euo pipefail
 source "$(dirname "$0")/end_status.sh"
 wine_run=$(realpath "$1")
 exe=$(realpath "$2")
+"$wine_run" --check "$exe" || exit 77
 test_frame
 openbox --sm-disable >/dev/null 2>&1 &
 openbox=$!

@@ -8,6 +8,7 @@ set -euo pipefail
 source "$(dirname "$0")/end_status.sh"
 wine_run=$1
 exe=$2
+"$wine_run" --check "$exe" || exit 77
 openbox --sm-disable >/dev/null 2>&1 &
 openbox=$!
 pid=

@@ -6,7 +6,7 @@ dpi=$1
 wine_run=$2
 program=$3
 shift 3
+"$wine_run" --check "$program" || exit 77
 export WINEPREFIX=$(dirname "$(realpath "$program")")/.wine-$dpi
-"$wine_run" cmd /c exit >/dev/null 2>&1 || true # makes the prefix
 "$wine_run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 "$wine_run" "$program" "$@"
