@@ -12,10 +12,10 @@ namespace ringcalc::core {
 /// The warning's prompt: two lines joined by a carriage return (UTF-8).
 [[nodiscard]] std::string radiusWarningPrompt();
 
-/// The warning's title, "Внимание!!!".
+/// The warning's title.
 inline constexpr std::string_view kRadiusWarningTitle = "Внимание!!!";
 
-/// The check's decision: warn when the inner radius is strictly greater than the outer one.
+/// Whether the warning is due; equal radii are not a fault.
 [[nodiscard]] constexpr bool innerExceedsOuter(double inner, double outer) noexcept {
     return inner > outer;
 }

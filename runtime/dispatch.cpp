@@ -1,6 +1,7 @@
 // The dispatch boundary: where an error that leaves an action is reported.
 #include "runtime/dispatch.h"
 
+#include "runtime/pinned.h"
 #include "runtime/runtime_error.h"
 
 #include <new>
@@ -18,17 +19,13 @@ void report(MessageBoxService& messageBox, std::string_view text) noexcept {
 
 // The boxes an action shows belong to its window, whichever window is active when it runs; the owner before
 // comes back afterwards, as an action may run inside another's box.
-class OwnedBy {
+class OwnedBy : private Pinned {
 public:
     OwnedBy(MessageBoxService& messageBox, const Form& window) noexcept
         : m_messageBox(messageBox), m_before(messageBox.owner()) {
         m_messageBox.setOwner(&window);
     }
     ~OwnedBy() { m_messageBox.setOwner(m_before); }
-    OwnedBy(const OwnedBy&) = delete;
-    OwnedBy& operator=(const OwnedBy&) = delete;
-    OwnedBy(OwnedBy&&) = delete;
-    OwnedBy& operator=(OwnedBy&&) = delete;
 
 private:
     MessageBoxService& m_messageBox;

@@ -18,6 +18,8 @@ struct ErrorTexts {
         return {"Переполнение: число слишком велико", "число слишком велико"};
     case ErrorKind::DivisionByZero:
         return {"Деление на ноль", "деление на ноль"};
+    case ErrorKind::SystemFailure:
+        return {"Сбой системы", "сбой системы"};
     case ErrorKind::InvalidArgument:
         break;
     }
@@ -36,5 +38,9 @@ const char* errorDetail(ErrorKind kind) noexcept {
 
 RuntimeError::RuntimeError(ErrorKind kind, std::string_view subject)
     : std::runtime_error(std::string(subject).append(": ").append(errorDetail(kind))), m_kind(kind) {}
+
+RuntimeError::RuntimeError(ErrorKind kind, std::string_view subject, std::string_view reason)
+    : std::runtime_error(std::string(subject).append(": ").append(errorDetail(kind)).append(": ").append(reason)),
+      m_kind(kind) {}
 
 } // namespace ringcalc::runtime

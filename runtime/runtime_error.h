@@ -11,6 +11,7 @@ enum class ErrorKind {
     Overflow,        ///< a number beyond the range of a double, read or computed
     DivisionByZero,  ///< a quotient whose divisor is zero
     InvalidArgument, ///< an argument outside what the operation takes
+    SystemFailure,   ///< the platform refused what was asked of it, for a reason of its own
 };
 
 /// The Russian text shown to the user for an error of this kind (UTF-8, never null).
@@ -27,6 +28,9 @@ public:
     /// An error about something the user or developer knows by name, such as a box's caption or a control:
     /// what() is "<subject>: <errorDetail(kind)>".
     RuntimeError(ErrorKind kind, std::string_view subject);
+
+    /// The same with the reason the platform gave: what() is "<subject>: <errorDetail(kind)>: <reason>".
+    RuntimeError(ErrorKind kind, std::string_view subject, std::string_view reason);
 
     /// The kind of failure, for callers that tell them apart.
     [[nodiscard]] ErrorKind kind() const noexcept { return m_kind; }

@@ -1,6 +1,7 @@
 // What a window description means, whatever the toolkit that builds it.
 #include "runtime/window_rules.h"
 
+#include "runtime/program.h"
 #include "runtime/runtime_error.h"
 
 #include <algorithm>
@@ -24,6 +25,14 @@ void checkDescription(const WindowDescription& description) {
     if (!description.defaultButton.empty() &&
         controlNamed(description, description.defaultButton).kind != ControlKind::Button) {
         throw RuntimeError(ErrorKind::InvalidArgument, description.defaultButton);
+    }
+}
+
+void checkBindings(const WindowDescription& description, std::span<const EventBinding> bindings) {
+    for (const EventBinding& binding : bindings) {
+        if (!hasEvent(controlNamed(description, binding.control).kind, binding.event)) {
+            throw RuntimeError(ErrorKind::InvalidArgument, binding.control);
+        }
     }
 }
 

@@ -5,15 +5,22 @@
 #include "runtime/window_description.h"
 
 #include <cstddef>
+#include <span>
 #include <string_view>
 #include <vector>
 
 namespace ringcalc::runtime {
 
+struct EventBinding;
+
 /// Raises RuntimeError(InvalidArgument), about the control at fault, when two controls share a name, a
 /// control that is not a label names another, a label names a control that is not there, or the default
 /// button is not a button of the window.
 void checkDescription(const WindowDescription& description);
+
+/// Raises RuntimeError(InvalidArgument), about the control named, when a binding names a control that is
+/// not in the description or an event that its kind of control does not have.
+void checkBindings(const WindowDescription& description, std::span<const EventBinding> bindings);
 
 /// The index in the description of the control of that name. Raises RuntimeError(InvalidArgument) about the
 /// name when there is none.

@@ -74,11 +74,16 @@ constexpr qsizetype kLongText = 32768;
     return widget;
 }
 
+[[nodiscard]] const WindowDescription& checked(const WindowDescription& description) {
+    checkDescription(description);
+    return description;
+}
+
 } // namespace
 
+// Every rule is checked before the window is made, so a bad description leaves none behind.
 Form::Native::Native(const WindowDescription& description)
-    : m_description(description), m_window(std::make_unique<QWidget>()) {
-    checkDescription(description);
+    : m_description(checked(description)), m_window(std::make_unique<QWidget>()) {
     announceAsWindow(*m_window);
     m_window->setObjectName(qText(description.name));
     m_window->setWindowTitle(qText(description.caption));

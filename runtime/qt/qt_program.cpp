@@ -31,6 +31,9 @@ struct Program::Native {
 
 Program::Program(const ProjectDescriptor& project, MessageBoxService& messageBox)
     : m_messageBox(messageBox), m_native(std::make_unique<Native>()) {
+    // Every rule is checked before any window is made, so a bad project leaves none behind.
+    checkDescription(*project.startWindow);
+    checkBindings(*project.startWindow, project.bindings);
     // Without the translation the texts stay in English and the program runs all the same.
     if (!project.language.empty()) {
         auto translator = std::make_unique<QTranslator>();
@@ -47,10 +50,6 @@ Program::Program(const ProjectDescriptor& project, MessageBoxService& messageBox
     Form::Native& native = m_form->native();
     native.window().setWindowIcon(windowIcon());
     for (const auto& binding : project.bindings) {
-        const ControlDescription& described = controlNamed(*project.startWindow, binding.control);
-        if (!hasEvent(described.kind, binding.event)) {
-            throw RuntimeError(ErrorKind::InvalidArgument, binding.control); // no such event on that control
-        }
         QWidget& control = native.control(binding.control);
         const auto call = [this, action = binding.action] { dispatch(action, *m_form, m_messageBox); };
         if (binding.event == Event::Click) {

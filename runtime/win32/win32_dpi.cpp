@@ -42,7 +42,7 @@ UINT systemDpi() {
 }
 
 // Windows 8.1 and 10 before 1607 tell a monitor's DPI through shcore, which is loaded only there.
-[[nodiscard]] UINT monitorDpi(HWND window) {
+[[nodiscard]] static UINT monitorDpi(HWND window) {
     static const auto getDpiForMonitor = [] {
         HRESULT(WINAPI * f)(HMONITOR, int, UINT*, UINT*) = nullptr;
         if (const HMODULE shcore = LoadLibraryW(L"shcore.dll")) {

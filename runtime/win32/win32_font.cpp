@@ -1,6 +1,7 @@
 // The window's font on Windows, and GDI's measure of texts for the font rule.
 #include "runtime/win32/win32_font.h"
 
+#include "runtime/pinned.h"
 #include "runtime/win32/win32_dpi.h"
 #include "runtime/win32/win32_text.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 // Texts measured with GDI in the message font's family at the window's DPI; the font of the size last asked
 // for stays selected, as the rule measures every caption at one size before the next.
-class GdiTextMeasure final : public TextMeasure {
+class GdiTextMeasure final : public TextMeasure, private Pinned {
 public:
     GdiTextMeasure(const LOGFONTW& family, UINT dpi) : m_family(family), m_dpi(dpi), m_dc(CreateCompatibleDC(nullptr)) {
         m_previous = GetCurrentObject(m_dc, OBJ_FONT);
@@ -24,10 +25,6 @@ public:
         }
         DeleteDC(m_dc);
     }
-    GdiTextMeasure(const GdiTextMeasure&) = delete;
-    GdiTextMeasure& operator=(const GdiTextMeasure&) = delete;
-    GdiTextMeasure(GdiTextMeasure&&) = delete;
-    GdiTextMeasure& operator=(GdiTextMeasure&&) = delete;
 
     [[nodiscard]] TextExtent extent(std::string_view text, double size) const override {
         if (m_font == nullptr || size != m_size) {

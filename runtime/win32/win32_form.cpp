@@ -2,11 +2,9 @@
 #include "runtime/win32/win32_form.h"
 
 #include "runtime/runtime_error.h"
-#include "runtime/start_failure.h"
 #include "runtime/win32/win32_accessible.h"
 #include "runtime/win32/win32_dpi.h"
 #include "runtime/win32/win32_font.h"
-#include "runtime/win32/win32_resources.h"
 #include "runtime/win32/win32_selectable_label.h"
 #include "runtime/win32/win32_text.h"
 #include "runtime/window_rules.h"
@@ -44,6 +42,12 @@ constexpr UINT kGetDpiScaledSize = 0x02E4; // WM_GETDPISCALEDSIZE, Windows 10 17
     return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
 }
 
+// A platform call that failed, with the system's reason.
+[[noreturn]] void throwSystemError(std::string_view subject) {
+    const DWORD code = GetLastError();
+    throw RuntimeError(ErrorKind::SystemFailure, subject, systemErrorText(code));
+}
+
 // The window class of the program's windows, registered once. The icons are each window's, at its DPI.
 void registerWindowClass(WNDPROC procedure) {
     static const ATOM windowClass = [procedure] {
@@ -57,7 +61,9 @@ void registerWindowClass(WNDPROC procedure) {
         c.lpszClassName = kWindowClass;
         return RegisterClassExW(&c);
     }();
-    (void)windowClass;
+    if (windowClass == 0) {
+        throwSystemError("RegisterClassExW");
+    }
 }
 
 // The window class and styles of a control of the description.
@@ -83,28 +89,6 @@ struct ControlClass {
             0};
 }
 
-[[nodiscard]] std::wstring windowText(HWND hwnd) {
-    const int length = GetWindowTextLengthW(hwnd);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(hwnd, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
-    return text;
-}
-
-// Keeps count of how deep a control is in handling its messages, however the handling ends.
-class Handling {
-public:
-    explicit Handling(int& depth) noexcept : m_depth(depth) { ++m_depth; }
-    ~Handling() { --m_depth; }
-    Handling(const Handling&) = delete;
-    Handling& operator=(const Handling&) = delete;
-    Handling(Handling&&) = delete;
-    Handling& operator=(Handling&&) = delete;
-
-private:
-    int& m_depth;
-};
-
 } // namespace
 
 Form::Native::Native(const WindowDescription& description) : m_description(description) {
@@ -129,17 +113,23 @@ Form::Native::Native(const WindowDescription& description) : m_description(descr
     m_window = CreateWindowExW(0, kWindowClass, title.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, frame.cx,
                                frame.cy, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (m_window == nullptr) {
-        throw RuntimeError(ErrorKind::InvalidArgument, description.name);
+        throwSystemError(description.name);
     }
     if (const UINT createdAt = m_dpi; (m_dpi = dpiForWindow(m_window)) != createdAt) {
         placeControls(true);
     }
     // The font is fitted, and an auto-sized label fitted to its caption, before the controls are made.
     chooseFont();
+    createControls();
+    if (const auto focus = focusOrder(description); !focus.empty()) {
+        m_firstFocus = m_controls[focus.front()].hwnd;
+    }
+}
 
-    // Windows takes the focus order from the order in which the controls are made, and names a box by the
-    // label just before it.
-    for (const std::size_t i : creationOrder(description)) {
+// Windows takes the focus order from the order in which the controls are made, and names a box by the label
+// just before it.
+void Form::Native::createControls() {
+    for (const std::size_t i : creationOrder(m_description)) {
         Control& c = m_controls[i];
         const ControlDescription& d = *c.description;
         const ControlClass kind = controlClass(d, m_defaultId == c.id);
@@ -149,20 +139,20 @@ Form::Native::Native(const WindowDescription& description) : m_description(descr
             CreateWindowExW(kind.exStyle, kind.className, caption.c_str(), WS_CHILD | WS_VISIBLE | kind.style, r.left,
                             r.top, r.right - r.left, r.bottom - r.top, m_window,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleW(nullptr), nullptr);
+        if (c.hwnd == nullptr) {
+            throwSystemError(d.name);
+        }
         SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
         if (d.kind == ControlKind::TextBox) {
             SendMessageW(c.hwnd, EM_SETLIMITTEXT, 0, 0); // no limit of its own
         }
         if (d.kind == ControlKind::Label && d.selectable) {
             SendMessageW(c.hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0); // its text from the frame on
-            makeSelectable(c.hwnd);
+            makeSelectable(c.hwnd, &onFault);
         }
         if (d.kind != ControlKind::Label) {
             SetWindowSubclass(c.hwnd, controlProc, 0, reinterpret_cast<DWORD_PTR>(this));
         }
-    }
-    if (const auto focus = focusOrder(description); !focus.empty()) {
-        m_firstFocus = m_controls[focus.front()].hwnd;
     }
 }
 
@@ -177,11 +167,6 @@ Form::Native::~Native() {
     }
     if (m_font != nullptr) {
         DeleteObject(m_font);
-    }
-    for (const HICON icon : {m_bigIcon, m_smallIcon}) {
-        if (icon != nullptr) {
-            DestroyIcon(icon);
-        }
     }
 }
 
@@ -303,42 +288,29 @@ void Form::Native::fitToCaption(Control& control, const std::wstring& caption) {
     InvalidateRect(m_window, &old, TRUE);
 }
 
-// The window's icons in the sizes of its DPI.
-void Form::Native::setIcons() {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const struct {
-        WPARAM which;
-        int width;
-        int height;
-        HICON& icon;
-    } icons[] = {{ICON_BIG, SM_CXICON, SM_CYICON, m_bigIcon}, {ICON_SMALL, SM_CXSMICON, SM_CYSMICON, m_smallIcon}};
-    for (const auto& i : icons) {
-        auto* const icon =
-            static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(RINGCALC_ICON_GROUP), IMAGE_ICON,
-                                          systemMetricForDpi(i.width, m_dpi), systemMetricForDpi(i.height, m_dpi), 0));
-        if (icon == nullptr) {
-            continue;
-        }
-        SendMessageW(m_window, WM_SETICON, i.which, reinterpret_cast<LPARAM>(icon));
-        if (i.icon != nullptr) {
-            DestroyIcon(i.icon);
-        }
-        i.icon = icon;
+// As in a dialog box: a focused button is the one Enter presses; elsewhere the default button is, if any.
+const Form::Native::Control* Form::Native::pressedByEnter() const {
+    const HWND focus = GetFocus();
+    const auto focused = std::find_if(m_controls.begin(), m_controls.end(), [focus](const Control& c) {
+        return c.hwnd == focus && c.description->kind == ControlKind::Button;
+    });
+    if (focused != m_controls.end()) {
+        return &*focused;
     }
+    const auto byDefault =
+        std::find_if(m_controls.begin(), m_controls.end(), [this](const Control& c) { return m_defaultId == c.id; });
+    return byDefault != m_controls.end() ? &*byDefault : nullptr;
 }
 
-// As in a dialog box: a focused button is the one Enter presses and is drawn so; elsewhere the default is.
+// The button Enter presses is drawn so.
 void Form::Native::focusMovedTo(const Control& control) {
     m_lastFocus = control.hwnd;
-    const Control* pressedByEnter = &control;
-    if (control.description->kind != ControlKind::Button) {
-        pressedByEnter = m_defaultId ? findById(*m_defaultId) : nullptr;
-    }
+    const Control* enter = pressedByEnter();
     for (const Control& c : m_controls) {
         if (c.description->kind != ControlKind::Button) {
             continue;
         }
-        const auto wanted = static_cast<DWORD>(&c == pressedByEnter ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        const auto wanted = static_cast<DWORD>(&c == enter ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
         if ((static_cast<DWORD>(GetWindowLongPtrW(c.hwnd, GWL_STYLE)) & BS_TYPEMASK) != wanted) {
             SendMessageW(c.hwnd, BM_SETSTYLE, wanted, TRUE);
         }
@@ -371,7 +343,9 @@ void Form::Native::followSystemColours() {
     RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void Form::Native::paintBorders(HDC dc) const {
+void Form::Native::onPaint() {
+    PAINTSTRUCT paint{};
+    const HDC dc = BeginPaint(m_window, &paint);
     // In the window's own colours a black frame: the theme's frame colour (WS_BORDER) is grey on some systems.
     const HBRUSH brush =
         m_inHighContrast ? GetSysColorBrush(COLOR_WINDOWFRAME) : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
@@ -385,6 +359,7 @@ void Form::Native::paintBorders(HDC dc) const {
             }
         }
     }
+    EndPaint(m_window, &paint);
 }
 
 Form::Native::Control& Form::Native::find(std::string_view name) {
@@ -415,35 +390,6 @@ RECT Form::Native::placeOf(std::string_view name) const {
     return find(name).place;
 }
 
-// What escaped the window's own handling is reported as an action's error is; when nothing can report it,
-// the program ends with status 1 rather than unwind through the system's frames.
-void Form::Native::fault() noexcept {
-    if (onFault) {
-        try {
-            onFault(std::current_exception());
-            return;
-        } catch (...) {
-            // Reporting failed as well: nothing is left but to end.
-        }
-    }
-    try {
-        std::string why = "ends after an error in its window";
-        try {
-            std::rethrow_exception(std::current_exception());
-        } catch (const std::exception& error) {
-            why.append(": ").append(error.what());
-        } catch (...) {
-            // no words of its own
-        }
-        tellStartFailure(m_description.caption, why);
-    } catch (...) {
-        // Not even the line can be made: the status still says it.
-    }
-    PostQuitMessage(1);
-}
-
-// No exception leaves a window procedure: the system's frames between here and the message loop cannot be
-// unwound through (a 32-bit build's DWARF unwinder ends the program at once).
 LRESULT CALLBACK Form::Native::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -456,26 +402,17 @@ LRESULT CALLBACK Form::Native::windowProc(HWND hwnd, UINT message, WPARAM wParam
     if (self == nullptr) {
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    try {
-        return self->onMessage(hwnd, message, wParam, lParam);
-    } catch (...) {
-        self->fault();
-        return 0;
-    }
+    return guarded(&self->onFault, [&] { return self->onMessage(hwnd, message, wParam, lParam); });
 }
 
 LRESULT CALLBACK Form::Native::controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
                                            DWORD_PTR self) {
     auto* native = reinterpret_cast<Native*>(self);
-    try {
-        if (Control* c = native->findByHandle(hwnd); c != nullptr) {
-            return native->onControlMessage(*c, message, wParam, lParam);
-        }
-    } catch (...) {
-        native->fault();
-        return 0;
-    }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return guarded(&native->onFault, [&] {
+        Control* c = native->findByHandle(hwnd);
+        return c != nullptr ? native->onControlMessage(*c, message, wParam, lParam)
+                            : DefSubclassProc(hwnd, message, wParam, lParam);
+    });
 }
 
 LRESULT Form::Native::onControlMessage(Control& control, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -505,18 +442,11 @@ LRESULT Form::Native::onControlMessage(Control& control, UINT message, WPARAM wP
     if (control.description->kind != ControlKind::TextBox) {
         return DefSubclassProc(hwnd, message, wParam, lParam);
     }
-    // A box may say more than once that one edit changed its text (Wine's undo does): the change action runs
-    // once, when the box has handled the message that changed it.
-    LRESULT result = 0;
-    {
-        const Handling handling(control.handling);
-        result = DefSubclassProc(hwnd, message, wParam, lParam);
-    }
-    if (control.handling == 0 && control.changed) {
-        control.changed = false;
-        if (onCommand) {
-            onCommand(control.description->name, EN_CHANGE);
-        }
+    bool changed = false;
+    const LRESULT result =
+        control.changes.around([&] { return DefSubclassProc(hwnd, message, wParam, lParam); }, changed);
+    if (changed && onCommand) {
+        onCommand(control.description->name, EN_CHANGE);
     }
     return result;
 }
@@ -524,21 +454,13 @@ LRESULT Form::Native::onControlMessage(Control& control, UINT message, WPARAM wP
 LRESULT Form::Native::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        if (Control* c = findById(LOWORD(wParam)); c != nullptr && lParam != 0) {
-            if (HIWORD(wParam) == EN_CHANGE && c->handling > 0) {
-                c->changed = true;
-            } else if (onCommand) {
-                onCommand(c->description->name, HIWORD(wParam));
-            }
-        }
+        onCommandMessage(wParam, lParam);
         return 0; // Escape's IDCANCEL from the dialog manager among them: it does nothing
-    case DM_GETDEFID:
-        // The button Enter presses: a focused button, else the default one, as the button's look says; the
-        // dialog manager asks it when the focus moves, and sets the looks by it.
-        if (const Control* c = findByHandle(GetFocus()); c != nullptr && c->description->kind == ControlKind::Button) {
-            return MAKELRESULT(c->id, DC_HASDEFID);
-        }
-        return m_defaultId ? MAKELRESULT(*m_defaultId, DC_HASDEFID) : 0;
+    case DM_GETDEFID: {
+        // The dialog manager asks it when the focus moves, and sets the buttons' looks by it.
+        const Control* enter = pressedByEnter();
+        return enter != nullptr ? MAKELRESULT(enter->id, DC_HASDEFID) : 0;
+    }
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) {
             restoreFocus();
@@ -547,41 +469,19 @@ LRESULT Form::Native::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case WM_SETFOCUS:
         restoreFocus();
         return 0;
-    case WM_CTLCOLORSTATIC: {
-        // Labels and the read-only result box: their own text colour on the window's background; in High
-        // Contrast the system's text colour, as the system asks of every program.
-        auto* const dc = reinterpret_cast<HDC>(wParam);
-        if (m_inHighContrast) {
-            SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-        } else if (const Control* c = findByHandle(reinterpret_cast<HWND>(lParam));
-                   c != nullptr && c->description->foreColour) {
-            SetTextColor(dc, *c->description->foreColour); // 0x00BBGGRR is Windows' own COLORREF
-        }
-        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE)); // the system's, which follows it
-    }
-    case WM_PAINT: {
-        PAINTSTRUCT paint{};
-        const HDC dc = BeginPaint(hwnd, &paint);
-        paintBorders(dc);
-        EndPaint(hwnd, &paint);
+    case WM_CTLCOLORSTATIC:
+        return onColourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_PAINT:
+        onPaint();
         return 0;
-    }
     case kGetDpiScaledSize: {
         // The size the window will have at the new DPI, so that the system keeps it under the cursor.
         *reinterpret_cast<SIZE*>(lParam) = frameSizeAt(static_cast<UINT>(wParam));
         return TRUE;
     }
-    case WM_DPICHANGED: {
-        m_dpi = HIWORD(wParam);
-        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-        placeControls(false);
-        chooseFont();
-        setIcons();
+    case WM_DPICHANGED:
+        onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
-    }
     case WM_SETTINGCHANGE:
         if (wParam == SPI_SETNONCLIENTMETRICS) {
             chooseFont(); // the user's text size
@@ -605,6 +505,46 @@ LRESULT Form::Native::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         // The procedure's own handle: after WM_DESTROY the window's member is null, but WM_NCDESTROY follows.
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
+}
+
+// A button's click, or a box's change told outside its own handling of a message (by another program, say);
+// a change told inside it waits for the end of that message.
+void Form::Native::onCommandMessage(WPARAM wParam, LPARAM lParam) {
+    Control* c = findById(LOWORD(wParam));
+    if (c == nullptr || lParam == 0) {
+        return;
+    }
+    if (HIWORD(wParam) == EN_CHANGE && c->changes.keep()) {
+        return;
+    }
+    if (onCommand) {
+        onCommand(c->description->name, HIWORD(wParam));
+    }
+}
+
+// Labels and the read-only result box: their own text colour on the window's background; in High Contrast
+// the system's text colour, as the system asks of every program.
+LRESULT Form::Native::onColourStatic(HDC dc, HWND control) const {
+    if (m_inHighContrast) {
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    } else if (const auto c = std::find_if(m_controls.begin(), m_controls.end(),
+                                           [control](const Control& k) { return k.hwnd == control; });
+               c != m_controls.end() && c->description->foreColour) {
+        SetTextColor(dc, *c->description->foreColour); // 0x00BBGGRR is Windows' own COLORREF
+    }
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE)); // the system's, which follows it
+}
+
+// The window moved to a screen of another DPI: the system's rectangle once, then every place, the font and
+// the icons at the new DPI, without resizing the window again.
+void Form::Native::onDpiChanged(UINT dpi, const RECT& suggested) {
+    m_dpi = dpi;
+    SetWindowPos(m_window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    placeControls(false);
+    chooseFont();
+    m_icons.setFor(m_window, m_dpi);
 }
 
 // Form's members, on the window's controls.
@@ -636,7 +576,7 @@ void Form::setCaption(std::string_view name, std::string_view caption) {
 void Form::show() {
     ShowWindow(m_native->m_window, SW_SHOW);
     // Loading the icons takes a good part of a start: the window is on the screen first.
-    m_native->setIcons();
+    m_native->m_icons.setFor(m_native->m_window, m_native->m_dpi);
     UpdateWindow(m_native->m_window);
     if (m_native->m_firstFocus != nullptr) {
         SetFocus(m_native->m_firstFocus);

@@ -2,10 +2,12 @@
 #pragma once
 
 #include "runtime/form.h"
+#include "runtime/win32/win32_change_merge.h"
+#include "runtime/win32/win32_guard.h"
+#include "runtime/win32/win32_window_icon.h"
 
 #include <windows.h>
 
-#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -33,9 +35,9 @@ struct Form::Native : private Pinned {
     /// once for each message the box handles, however many notifications it sent while handling it.
     std::function<void(std::string_view control, WORD notification)> onCommand;
 
-    /// Called with what escaped the window's own handling of a message; without it, or when it throws, the
-    /// program ends with status 1 and a line, as a failed start's, that says why.
-    std::function<void(std::exception_ptr error)> onFault;
+    /// Reports what escaped the handling of a message by the window or one of its controls; without it, or
+    /// when it throws, the program ends with status 1 and a line that says why.
+    FaultReport onFault;
 
     /// Whether the system asks programs to draw in its own colours (High Contrast); the suite replaces it.
     bool (*highContrast)() = systemHighContrast;
@@ -43,12 +45,14 @@ struct Form::Native : private Pinned {
     /// The system's High Contrast setting (SPI_GETHIGHCONTRAST).
     [[nodiscard]] static bool systemHighContrast() noexcept;
 
-    // For the window suite, which checks what the window chose.
+    /// The window's outer size at dpi: the description's client area with the frame and title bar there.
+    [[nodiscard]] SIZE frameSizeAt(UINT dpi) const;
+
+    // What the window chose, for the window suite to check.
     [[nodiscard]] HFONT font() const noexcept { return m_font; } ///< the window's fitted font
     [[nodiscard]] UINT dpi() const noexcept { return m_dpi; }    ///< the window's dots per inch
     [[nodiscard]] RECT placeOf(std::string_view name) const;     ///< a control's rectangle, in pixels
     [[nodiscard]] int frameWidth() const noexcept;               ///< the width of a framed label's frame
-    [[nodiscard]] SIZE frameSizeAt(UINT dpi) const;              ///< the window's size at dpi, frame included
 
 private:
     friend class Form;
@@ -56,41 +60,52 @@ private:
         const ControlDescription* description = nullptr;
         HWND hwnd = nullptr;
         int id = 0;
-        RECT place{};         // in the window's client area, in pixels, its frame included
-        int handling = 0;     // how deep the box is in handling its messages
-        bool changed = false; // the box said its text changed while handling the present message
+        RECT place{}; // in the window's client area, in pixels, its frame included
+        Win32ChangeMerge changes;
     };
+
+    // The procedures, and each message's own handling.
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                         DWORD_PTR self);
     LRESULT onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onControlMessage(Control& control, UINT message, WPARAM wParam, LPARAM lParam);
-    void fault() noexcept;
+    void onCommandMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT onColourStatic(HDC dc, HWND control) const;
+    void onDpiChanged(UINT dpi, const RECT& suggested);
+    void onPaint();
+
+    // Controls by name, id and handle.
     [[nodiscard]] Control& find(std::string_view name);
     [[nodiscard]] const Control& find(std::string_view name) const;
     [[nodiscard]] Control* findById(int id);
     [[nodiscard]] Control* findByHandle(HWND hwnd);
+
+    // Building, places and the font.
+    void createControls();
     void computePlaces();
     void placeControls(bool resizeWindow);
     void chooseFont();
     void fitToCaption(Control& control, const std::wstring& caption);
-    void setIcons();
+
+    // Focus and the button Enter presses, as in a dialog box.
+    [[nodiscard]] const Control* pressedByEnter() const;
     void focusMovedTo(const Control& control);
     void moveFocus(const Control& from, bool back);
     void restoreFocus();
+
+    // Colours.
     void followSystemColours();
-    void paintBorders(HDC dc) const;
 
     const WindowDescription& m_description;
     HWND m_window = nullptr;
     std::vector<Control> m_controls; // in the description's order, which finds them
-    HWND m_firstFocus = nullptr;
-    HWND m_lastFocus = nullptr; // the control that had the focus last, given back when the window has it again
     std::optional<int> m_defaultId;
-    HFONT m_font = nullptr;
-    HICON m_bigIcon = nullptr;
-    HICON m_smallIcon = nullptr;
+    HWND m_firstFocus = nullptr;
+    HWND m_lastFocus = nullptr; // given back when the window has the focus again
     UINT m_dpi = 96;
+    HFONT m_font = nullptr;
+    Win32WindowIcons m_icons;
     bool m_inHighContrast = false;
     std::unique_ptr<Win32Accessible> m_accessible; // made with the first text a screen reader is told of
 };

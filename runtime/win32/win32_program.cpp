@@ -31,12 +31,11 @@ struct Program::Native {
 
 Program::Program(const ProjectDescriptor& project, MessageBoxService& messageBox)
     : m_messageBox(messageBox), m_native(std::make_unique<Native>()) {
+    // Every rule is checked before any window is made, so a bad project leaves none behind.
+    checkDescription(*project.startWindow);
+    checkBindings(*project.startWindow, project.bindings);
     m_form = std::make_unique<Form>(*project.startWindow);
     for (const auto& binding : project.bindings) {
-        const ControlDescription& control = controlNamed(*project.startWindow, binding.control);
-        if (!hasEvent(control.kind, binding.event)) {
-            throw RuntimeError(ErrorKind::InvalidArgument, binding.control); // no such event on that control
-        }
         const WORD notification = binding.event == Event::Click ? WORD{BN_CLICKED} : WORD{EN_CHANGE};
         m_native->actions.push_back({std::string(binding.control), notification, binding.action});
     }

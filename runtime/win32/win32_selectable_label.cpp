@@ -34,9 +34,8 @@ void showMenu(HWND label, LPARAM at) {
 }
 
 LRESULT CALLBACK selectableLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
-                                     DWORD_PTR /*data*/) {
-    // Nothing may unwind through the system's frames: what escapes ends the program with status 1.
-    try {
+                                     DWORD_PTR report) {
+    return guarded(reinterpret_cast<const FaultReport*>(report), [&]() -> LRESULT {
         if (message == WM_NCDESTROY) {
             RemoveWindowSubclass(label, selectableLabelProc, 0); // a subclass goes before its control does
         }
@@ -49,16 +48,13 @@ LRESULT CALLBACK selectableLabelProc(HWND label, UINT message, WPARAM wParam, LP
             return 0;
         }
         return DefSubclassProc(label, message, wParam, lParam);
-    } catch (...) {
-        PostQuitMessage(1);
-        return 0;
-    }
+    });
 }
 
 } // namespace
 
-void makeSelectable(HWND label) {
-    SetWindowSubclass(label, selectableLabelProc, 0, 0);
+void makeSelectable(HWND label, const FaultReport* report) {
+    SetWindowSubclass(label, selectableLabelProc, 0, reinterpret_cast<DWORD_PTR>(report));
 }
 
 } // namespace ringcalc::runtime

@@ -10,6 +10,7 @@
 #include "runtime/win32/win32_message_box.h"
 #include "runtime/win32/win32_program.h"
 #include "runtime/win32/win32_text.h"
+#include "ui/form1.h"
 #include "window_cases.h"
 
 #include <gtest/gtest.h>
@@ -646,6 +647,35 @@ TEST(Win32MessageBox, TheWarningBelongsToTheWindowAndGivesTheFocusBack) {
         EXPECT_EQ(box.owner, form);
         EXPECT_FALSE(box.ownerEnabled);
     }
+}
+
+// A window the system refuses to make (here a hook refuses it, as a desktop out of its heap would) is
+// reported with the system's reason, not as a fault of the description.
+TEST(Win32StartFailure, AWindowTheSystemRefusesGivesTheSystemsReason) {
+    static const auto refuse = [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (code == HCBT_CREATEWND) {
+            SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+            return 1;
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    };
+    const HHOOK hook = SetWindowsHookExW(
+        WH_CBT, [](int code, WPARAM wParam, LPARAM lParam) CALLBACK { return refuse(code, wParam, lParam); }, nullptr,
+        GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    std::string refusal;
+    runtime::ErrorKind kind = runtime::ErrorKind::InvalidArgument;
+    try {
+        const runtime::Form form(ui::form1Description());
+    } catch (const runtime::RuntimeError& error) {
+        refusal = error.what();
+        kind = error.kind();
+    }
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(kind, runtime::ErrorKind::SystemFailure);
+    EXPECT_EQ(refusal, std::string(ui::form1Description().name) + ": " +
+                           runtime::errorDetail(runtime::ErrorKind::SystemFailure) + ": " +
+                           runtime::systemErrorText(ERROR_NOT_ENOUGH_MEMORY));
 }
 
 // Started from Explorer a program has no standard error: the line that says why it cannot start is shown
