@@ -43,9 +43,9 @@ void dispatch(const Action& action, Form& window, MessageBoxService& messageBox)
     } catch (const RuntimeError& error) {
         report(messageBox, error.what());
     } catch (const std::bad_alloc&) {
-        report(messageBox, "Недостаточно памяти: действие не выполнено");
+        report(messageBox, kOutOfMemoryText);
     } catch (...) {
-        report(messageBox, "Внутренняя ошибка программы: действие не выполнено");
+        report(messageBox, kInternalErrorText);
     }
 }
 

@@ -15,6 +15,19 @@ namespace {
 
 } // namespace
 
+std::optional<TextRoom> textRoom(const ControlDescription& control, double width, double height, const Insets& insets) {
+    if (control.autoSize) {
+        return std::nullopt;
+    }
+    TextRoom room{std::string(control.caption), width - insets.left - insets.right,
+                  height - insets.top - insets.bottom};
+    if (control.kind == ControlKind::TextBox) {
+        room.text.clear(); // its text scrolls
+        room.height -= 2;
+    }
+    return room;
+}
+
 FontSteps fontSteps(double size, bool inPoints, double dpi) noexcept {
     if (inPoints) {
         return {size, 0.5, 8.0 * 72.0 / dpi};

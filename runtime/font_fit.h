@@ -1,6 +1,9 @@
 // The window's font rule: the largest size, no larger than the system's, at which every fixed caption fits.
 #pragma once
 
+#include "runtime/window_description.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +36,21 @@ struct TextRoom {
     double width = 0;
     double height = 0;
 };
+
+/// What a toolkit keeps for itself of a control's place, on each side, before its text: a text box's edge
+/// and margins, a button's frame and focus rectangle, a label's frame. In the unit of the rooms.
+struct Insets {
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+};
+
+/// The room of a control of that description, placed width by height, inside the toolkit's insets: a
+/// button's or label's caption on one line; for a text box a line's height with a pixel free above and
+/// below it. None for an auto-sized label, which takes the size of its caption.
+[[nodiscard]] std::optional<TextRoom> textRoom(const ControlDescription& control, double width, double height,
+                                               const Insets& insets);
 
 /// The sizes the rule may choose between: from start down by step, to no less than smallest.
 struct FontSteps {

@@ -41,9 +41,12 @@ private:
 
 } // namespace
 
-TextRoom textRoom(QWidget& control) {
-    const auto room = [](const QString& text, const QRectF& rect) {
-        return TextRoom{text.toStdString(), rect.width(), rect.height()};
+Insets insetsOf(QWidget& control) {
+    const auto insets = [&control](const QRect& contents) {
+        const QRect all = control.rect();
+        return Insets{
+            static_cast<double>(contents.left() - all.left()), static_cast<double>(contents.top() - all.top()),
+            static_cast<double>(all.right() - contents.right()), static_cast<double>(all.bottom() - contents.bottom())};
     };
     QStyle& style = *control.style();
     if (auto* edit = qobject_cast<QLineEdit*>(&control)) {
@@ -51,18 +54,16 @@ TextRoom textRoom(QWidget& control) {
         option.initFrom(edit);
         option.rect = edit->rect();
         option.lineWidth = style.pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
-        // A text box keeps one pixel free above and below its line.
-        return room({}, QRectF(style.subElementRect(QStyle::SE_LineEditContents, &option, edit)).adjusted(0, 1, 0, -1));
+        return insets(style.subElementRect(QStyle::SE_LineEditContents, &option, edit));
     }
     if (auto* button = qobject_cast<QPushButton*>(&control)) {
         QStyleOptionButton option;
         option.initFrom(button);
         option.rect = button->rect();
         option.text = button->text();
-        return room(button->text(), style.subElementRect(QStyle::SE_PushButtonContents, &option, button));
+        return insets(style.subElementRect(QStyle::SE_PushButtonContents, &option, button));
     }
-    auto& label = static_cast<QLabel&>(control);
-    return room(label.text(), label.contentsRect());
+    return insets(control.contentsRect());
 }
 
 QFont fittedFont(const QWidget& window, const std::vector<TextRoom>& rooms) {

@@ -11,9 +11,9 @@ class QWidget;
 
 namespace ringcalc::runtime {
 
-/// Where a control of fixed size draws its text in its style, and the text that must fit there on one
-/// line; for a text box only the height of a line must fit, as its text scrolls.
-[[nodiscard]] TextRoom textRoom(QWidget& control);
+/// What the control's style keeps for itself of its rectangle before its text: a text box's frame and
+/// margins, a button's bevel and focus rectangle, a label's frame.
+[[nodiscard]] Insets insetsOf(QWidget& control);
 
 /// The window's font family at the largest size, no larger than the system's, at which every text of
 /// rooms fits in its room at the window's font resolution (the shared font rule, measured by Qt).

@@ -93,8 +93,8 @@ Form::Native::Native(const WindowDescription& description)
     for (const auto& d : description.controls) {
         QWidget* widget = buildControl(d, m_window.get());
         m_controls.push_back({&d, widget});
-        if (!d.autoSize) {
-            rooms.push_back(textRoom(*widget));
+        if (const auto room = textRoom(d, widget->width(), widget->height(), insetsOf(*widget))) {
+            rooms.push_back(*room);
         }
     }
     m_window->setFont(fittedFont(*m_window, rooms));

@@ -221,22 +221,21 @@ void Form::Native::chooseFont() {
     std::vector<TextRoom> rooms;
     for (const Control& c : m_controls) {
         const ControlDescription& d = *c.description;
-        if (d.autoSize) {
-            continue;
-        }
-        const double width = c.place.right - c.place.left;
-        const double height = c.place.bottom - c.place.top;
+        double inset = 0;
         switch (d.kind) {
         case ControlKind::TextBox:
-            // Inside its sunken edge a text box keeps a pixel free above and below its line.
-            rooms.push_back({{}, width, height - 2 * edge - 2});
+            inset = edge; // its sunken edge
             break;
         case ControlKind::Button:
-            rooms.push_back({std::string(d.caption), width - 2 * margin, height - 2 * margin});
+            inset = margin;
             break;
         case ControlKind::Label:
-            rooms.push_back({std::string(d.caption), width, height});
+            inset = framed(d) ? frameWidthAt(m_dpi) : 0;
             break;
+        }
+        if (const auto room =
+                textRoom(d, c.place.right - c.place.left, c.place.bottom - c.place.top, {inset, inset, inset, inset})) {
+            rooms.push_back(*room);
         }
     }
     const HFONT font = fontAt(messageFont(m_dpi), fittedFontPoints(rooms, m_dpi), m_dpi);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,30 @@ TEST(FontFit, StepsAreHalfPointsDownToEightPixels) {
     const FontSteps pixels = fontSteps(12, false, 144);
     EXPECT_EQ(pixels.step, 1);
     EXPECT_EQ(pixels.smallest, 8);
+}
+
+// Each kind's room inside the toolkit's insets of a 100 × 30 place (left 1, top 2, right 3, bottom 4 leave
+// 96 × 24); a text box loses a pixel more above and below, and asks for no width of its text.
+TEST(FontFit, EachKindsRoomIsItsPlaceLessTheToolkitsInsets) {
+    struct Case {
+        ControlDescription control;
+        std::optional<TextRoom> expected;
+    };
+    const Case cases[] = {
+        {{.kind = ControlKind::Button, .caption = "Exit"}, TextRoom{"Exit", 96, 24}},
+        {{.kind = ControlKind::Label, .caption = "Угол"}, TextRoom{"Угол", 96, 24}},
+        {{.kind = ControlKind::TextBox, .caption = "360"}, TextRoom{"", 96, 22}},
+        {{.kind = ControlKind::Label, .caption = "fits itself", .autoSize = true}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const auto room = textRoom(c.control, 100, 30, {1, 2, 3, 4});
+        ASSERT_EQ(room.has_value(), c.expected.has_value()) << c.control.caption;
+        if (room) {
+            EXPECT_EQ(room->text, c.expected->text);
+            EXPECT_EQ(room->width, c.expected->width) << c.control.caption;
+            EXPECT_EQ(room->height, c.expected->height) << c.control.caption;
+        }
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "fake_view.h"
 #include "runtime/read_number.h"
 #include "runtime/runtime_error.h"
+#include "window_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -47,9 +48,9 @@ TEST(RadiusCheck, TheWarningIsTwoLinesWithTheStopIcon) {
     RecordingMessageBox box;
     CheckRadii(form, box);
     ASSERT_EQ(box.shown.size(), 1U);
-    EXPECT_EQ(box.shown[0].prompt, "Внутренний радиус больше внешнего, \rрезультат вычислений будет неверен");
-    EXPECT_EQ(box.shown[0].style, 16);
-    EXPECT_EQ(box.shown[0].title, "Внимание!!!");
+    EXPECT_EQ(box.shown[0].prompt, kWarningPrompt);
+    EXPECT_EQ(box.shown[0].style, kWarningStyle);
+    EXPECT_EQ(box.shown[0].title, kWarningTitle);
 }
 
 TEST(RadiusCheck, TheInnerRadiusIsReadFirstAndTheAngleNever) {

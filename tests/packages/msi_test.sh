@@ -83,7 +83,7 @@ next_msi=$work/next/ringcalc-$next-$arch.msi
 other_msi=$work/other/ringcalc-$version-$other.msi
 
 # --- Under Wine ---
-registry() { "$wine" reg query "$@" /s 2>/dev/null | tr -d '\r'; }
+registry() { { "$wine" reg query "$@" /s 2>/dev/null || true; } | tr -d '\r'; } # a key not there is empty
 entries() {
     registry 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
     registry 'HKLM\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall'

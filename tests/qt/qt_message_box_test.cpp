@@ -130,39 +130,5 @@ TEST(QtMessageBox, TheWarningBelongsToItsWindowWhicheverWindowIsActive) {
     EXPECT_EQ(closer.seen.transientParent, program.form().native().window().windowHandle());
 }
 
-// A message box that fails as the desktop's might when memory runs out.
-class FailingMessageBox final : public runtime::MessageBoxService {
-public:
-    int show(std::string_view, int, std::string_view) override { throw std::bad_alloc(); }
-};
-
-struct Thrown {
-    const char* name;
-    std::function<void()> raise;
-    const char* prompt;
-};
-
-TEST(Dispatch, ReportsEveryErrorThatLeavesAnActionAndGoesOn) {
-    runtime::Form window(runtime::WindowDescription{"Form", "Form", 1500, 1500, {}});
-    const Thrown cases[] = {
-        {"runtime error", [] { throw runtime::RuntimeError(runtime::ErrorKind::DivisionByZero); }, "Деление на ноль"},
-        {"out of memory", [] { throw std::bad_alloc(); }, "Недостаточно памяти: действие не выполнено"},
-        {"other exception", [] { throw std::logic_error("x"); }, "Внутренняя ошибка программы: действие не выполнено"},
-        {"not an exception", [] { throw 42; }, "Внутренняя ошибка программы: действие не выполнено"},
-    };
-    for (const auto& c : cases) {
-        RecordingMessageBox box;
-        const runtime::Action action = [&c](runtime::Form&, runtime::MessageBoxService&) { c.raise(); };
-        runtime::dispatch(action, window, box);
-        ASSERT_EQ(box.shown.size(), 1U) << c.name;
-        EXPECT_EQ(box.shown[0].prompt, c.prompt) << c.name;
-        EXPECT_EQ(box.shown[0].style, runtime::kStyleCritical) << c.name;
-        EXPECT_EQ(box.shown[0].title, runtime::kErrorBoxTitle) << c.name;
-    }
-    FailingMessageBox failing;
-    const runtime::Action action = [](runtime::Form&, runtime::MessageBoxService&) { throw std::bad_alloc(); };
-    EXPECT_NO_THROW(runtime::dispatch(action, window, failing));
-}
-
 } // namespace
 } // namespace ringcalc::testing

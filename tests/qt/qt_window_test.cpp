@@ -2,6 +2,7 @@
 #include "qt_window_fixture.h"
 #include "runtime/dispatch.h"
 #include "window_cases.h"
+#include "window_checks.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -169,11 +170,7 @@ TEST_F(WindowTest, APasteACutAndTypingOverASelectionAreOneChangeEach) {
     EXPECT_EQ(inner.text(), "9");
     EXPECT_EQ(m_box.shown.size(), 3U);
 
-    for (const auto& shown : m_box.shown) {
-        EXPECT_EQ(shown.prompt, kWarningPrompt);
-        EXPECT_EQ(shown.style, kWarningStyle);
-        EXPECT_EQ(shown.title, kWarningTitle);
-    }
+    expectEachIsTheWarning(m_box.shown);
 }
 
 TEST_F(WindowTest, ChangesOfTheOtherBoxesAreNotChecked) {

@@ -8,6 +8,7 @@ set -euo pipefail
 source "$(dirname "$0")/end_status.sh"
 wine_run=$1
 exe=$2
+warning='Внимание!!!' # the warning's title
 "$wine_run" --check "$exe" || exit 77
 openbox --sm-disable >/dev/null 2>&1 &
 openbox=$!
@@ -56,7 +57,7 @@ type_over 64 10   # Text1, the outer radius
 type_over 320 60  # Text3, the angle
 type_over 192 5   # Text2, the inner radius: 5 is not above 10, no warning
 sleep 0.3
-xdotool search --name '^Внимание!!!$' >/dev/null && fail "a warning for 5 against 10"
+xdotool search --name "^$warning$" >/dev/null && fail "a warning for 5 against 10"
 xdotool mousemove --window "$window" 504 36 click 1 # "Вывод данных"
 sleep 0.5
 # The result line: selected with the mouse's menu key equivalent, Ctrl+A, and copied with Ctrl+C.
@@ -72,14 +73,14 @@ echo "ok: the result line reads '$line'"
 xdotool mousemove --window "$window" 192 20 click 1
 xdotool key --clearmodifiers End
 xdotool type "0"
-box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Внимание!!!$' | head -n 1)
+box=$(timeout 10 xdotool search --sync --onlyvisible --name "^$warning$" | head -n 1)
 [[ -n $box ]] || fail "no warning for 50 against 10"
 xdotool windowactivate --sync "$box" key --clearmodifiers Return
 for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^Внимание!!!$' >/dev/null || break
+    xdotool search --onlyvisible --name "^$warning$" >/dev/null || break
     sleep 0.1
 done
-xdotool search --onlyvisible --name '^Внимание!!!$' >/dev/null && fail "the warning stayed after Enter"
+xdotool search --onlyvisible --name "^$warning$" >/dev/null && fail "the warning stayed after Enter"
 echo "ok: the warning came for 50 against 10 and went with Enter"
 
 xdotool mousemove --window "$window" 678 36 click 1 # "Exit"

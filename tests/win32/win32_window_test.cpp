@@ -12,6 +12,7 @@
 #include "runtime/win32/win32_text.h"
 #include "ui/form1.h"
 #include "window_cases.h"
+#include "window_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -72,7 +73,7 @@ protected:
     [[nodiscard]] HWND window() const { return native().window(); }
     [[nodiscard]] HWND control(const char* name) const { return native().control(name); }
     [[nodiscard]] std::string caption() const { return textOf(control("Label4")); }
-    [[nodiscard]] int scaled(int pixelsAt96) const { return MulDiv(pixelsAt96, static_cast<int>(native().dpi()), 96); }
+    [[nodiscard]] int scaled(int pixelsAt96) const { return pixelsAt(pixelsAt96, static_cast<int>(native().dpi())); }
 
     void setText(const char* name, const char* text) {
         m_program->form().setCaption(name, text);
@@ -207,11 +208,7 @@ TEST_F(Win32WindowTest, EveryChangeOfTheInnerRadiusIsChecked) {
         }
         EXPECT_EQ(textOf(control("Text1")), c.outer);
     }
-    for (const auto& shown : m_box.shown) {
-        EXPECT_EQ(shown.prompt, kWarningPrompt);
-        EXPECT_EQ(shown.style, kWarningStyle);
-        EXPECT_EQ(shown.title, kWarningTitle);
-    }
+    expectEachIsTheWarning(m_box.shown);
 }
 
 TEST_F(Win32WindowTest, AnOverflowIsReportedNamingTheBoxAndLosesNothing) {
@@ -396,7 +393,7 @@ TEST_F(Win32WindowTest, NothingEscapesAWindowProcedure) {
     ASSERT_EQ(m_box.shown.size(), 2U);
     for (const auto& shown : m_box.shown) {
         EXPECT_EQ(shown.title, runtime::kErrorBoxTitle);
-        EXPECT_EQ(shown.prompt, "Внутренняя ошибка программы: действие не выполнено");
+        EXPECT_EQ(shown.prompt, runtime::kInternalErrorText);
     }
     EXPECT_TRUE(IsWindowVisible(window()));
     native().onFault = nullptr;
@@ -410,7 +407,7 @@ TEST_F(Win32WindowTest, MovingToAnotherDpiPlacesAndFitsEverythingAgain) {
     click("Command2");
     int lastFontHeight = 0;
     for (const UINT dpi : {144U, 192U, 96U}) {
-        const auto at = [dpi](int pixelsAt96) { return MulDiv(pixelsAt96, static_cast<int>(dpi), 96); };
+        const auto at = [dpi](int pixelsAt96) { return pixelsAt(pixelsAt96, static_cast<int>(dpi)); };
         SIZE size{};
         EXPECT_TRUE(SendMessageW(window(), 0x02E4 /* WM_GETDPISCALEDSIZE */, dpi, reinterpret_cast<LPARAM>(&size)));
         RECT suggested{};
