@@ -1,9 +1,9 @@
 // The text form of a double: C's "%.15G" in the "C" locale.
 #include "runtime/number_text.h"
 
+#include "runtime/decimal_text.h"
+
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 
 namespace ringcalc::runtime {
@@ -18,13 +18,10 @@ std::string NumberText(double value) {
     if (value == 0.0) {
         return "0"; // negative zero too
     }
-    // The general form with a precision is printf's %g to the character, whatever the process locale; %G
-    // differs only in the exponent's letter.
-    std::array<char, 32> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
-    std::replace(buffer.data(), result.ptr, 'e', 'E');
-    return {buffer.data(), result.ptr};
+    // %G differs from %g only in the exponent's letter.
+    std::string text = generalText15(value);
+    std::replace(text.begin(), text.end(), 'e', 'E');
+    return text;
 }
 
 } // namespace ringcalc::runtime

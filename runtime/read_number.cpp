@@ -3,10 +3,10 @@
 
 #include "runtime/runtime_error.h"
 
-#include <charconv>
+#include "runtime/decimal_text.h"
+
 #include <cstdint>
 #include <string>
-#include <system_error>
 
 namespace ringcalc::runtime {
 namespace {
@@ -98,7 +98,7 @@ double ReadNumber(std::string_view text) {
     }
 
     const std::string_view number = text.substr(s.intBegin, s.end - s.intBegin);
-    std::string withPoint; // from_chars knows only the point as separator
+    std::string withPoint; // the conversion knows only the point as separator
     const char* first = number.data();
     const char* last = first + number.size();
     if (s.separator == ',') {
@@ -108,15 +108,18 @@ double ReadNumber(std::string_view text) {
         last = first + withPoint.size();
     }
     double magnitude = 0.0;
-    const auto [ptr, ec] = std::from_chars(first, last, magnitude, std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) {
-        // from_chars says so for a value too large and for one too small alike, and leaves the value unset.
+    switch (readDecimal(std::string_view(first, static_cast<std::size_t>(last - first)), magnitude)) {
+    case DecimalRead::Done:
+        break;
+    case DecimalRead::OutOfRange:
+        // Said for a value too large and for one too small alike.
         if (decimalOrder(text, s) > 0) {
             throw RuntimeError(ErrorKind::Overflow);
         }
         magnitude = 0.0;
-    } else if (ec != std::errc{} || ptr != last) {
-        throw RuntimeError(ErrorKind::InvalidArgument); // the grammar above only passes what from_chars reads
+        break;
+    case DecimalRead::Invalid:
+        throw RuntimeError(ErrorKind::InvalidArgument); // the grammar above only passes what it reads
     }
     return s.negative ? -magnitude : magnitude;
 }
