@@ -1,11 +1,11 @@
 // Tests of ReadNumber: the forms of a number, rounding, overflow and long texts.
+#include "bit_cast.h"
 #include "raised_error.h"
 #include "runtime/read_number.h"
 #include "runtime/runtime_error.h"
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -59,7 +59,7 @@ TEST(ReadNumber, ReadsTheNumberAtTheStartOfTheText) {
 
 TEST(ReadNumber, TextsThatBeginWithNoNumberReadZero) {
     for (const char* text : {"", " ", "abc", "-", "+", ".", ",", "-.", "e5", "E", "\xD0\xB0", "- 5", "\t", "+-1"}) {
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(ReadNumber(text)), 0U) << '"' << text << '"';
+        EXPECT_EQ(ringcalc::testing::bitCast<std::uint64_t>(ReadNumber(text)), 0U) << '"' << text << '"';
     }
 }
 

@@ -1,4 +1,5 @@
 // Tests of the areas action: the numbers, the result line and errors.
+#include "bit_cast.h"
 #include "core/ring_sector.h"
 #include "fake_view.h"
 #include "raised_error.h"
@@ -6,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cstdint>
 #include <string>
 
@@ -17,7 +17,7 @@ using namespace core;
 using runtime::ErrorKind;
 
 TEST(RingSector, PiIsTheDoubleNearestThreePointOneFour) {
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(PiApprox), 0x40091EB851EB851FULL);
+    EXPECT_EQ(ringcalc::testing::bitCast<std::uint64_t>(PiApprox), 0x40091EB851EB851FULL);
 }
 
 // The three texts of the window, and what they bring: the result line, or where the computation fails.
