@@ -1,6 +1,6 @@
 # The front door: `make run` starts the calculator, `make test` runs the Linux suites. Each target installs
 # first what it is missing of the sections of tools/debian-packages.txt that it needs, and no more.
-.PHONY: run test windows test-windows bench bench-build fuzz package format tidy clean
+.PHONY: run test windows test-windows web test-web bench bench-build fuzz package format tidy clean
 
 deps = @bash tools/install-deps.sh
 
@@ -11,7 +11,7 @@ run:
 	./build/release/app/ringcalc
 
 test:
-	$(deps) build qt suites linux-suites
+	$(deps) build qt suites linux-suites numbers
 	cmake --preset dev
 	cmake --build --preset dev
 	ctest --preset dev
@@ -37,6 +37,18 @@ test-windows: windows
 	ctest --preset win64
 	@tools/wine-run --check build/win32/app/ringcalc.exe 2>/dev/null || \
 		echo "Skipped 32-bit suites: $$(tools/wine-run --check build/win32/app/ringcalc.exe 2>&1)"
+
+# The browser: one self-contained page, build/web/ringcalc.html; its suites are the toolkit-free one under node
+# and the page in Chromium, driven by puppeteer-core (installed from tests/web's lockfile when it changes).
+web:
+	$(deps) build numbers web
+	cmake --preset web
+	cmake --build --preset web
+
+test-web: web
+	@cmp -s tests/web/package-lock.json tests/web/node_modules/.installed-lock || \
+		{ cd tests/web && npm ci --no-audit --no-fund --ignore-scripts && cp package-lock.json node_modules/.installed-lock; }
+	ctest --preset web
 
 bench: bench-build
 	./build/release/bench/ringcalc_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true

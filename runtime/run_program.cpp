@@ -4,20 +4,22 @@
 #include "runtime/program.h"
 #include "runtime/start_failure.h"
 
-#include <optional>
 #include <string>
 
 namespace ringcalc::runtime {
 
-int runProgram(const ProjectDescriptor& project, MessageBoxService& messageBox, int (*loop)()) {
-    std::optional<Program> program;
+std::unique_ptr<Program> buildProgram(const ProjectDescriptor& project, MessageBoxService& messageBox) {
     try {
-        program.emplace(project, messageBox);
+        return std::make_unique<Program>(project, messageBox);
     } catch (const std::exception& error) {
         tellStartFailure(project.applicationName, std::string("cannot build its window: ") + error.what());
-        return 1;
+        return nullptr;
     }
-    return loop();
+}
+
+int runProgram(const ProjectDescriptor& project, MessageBoxService& messageBox, int (*loop)()) {
+    const std::unique_ptr<Program> program = buildProgram(project, messageBox);
+    return program != nullptr ? loop() : 1;
 }
 
 } // namespace ringcalc::runtime

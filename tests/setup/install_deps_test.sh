@@ -82,8 +82,9 @@ while IFS='|' read -r target forbidden; do
     grep -q add-architecture "$work/apt.log" && [[ " $sections " != *" windows-i386 "* ]] &&
         fail "make $target adds a foreign architecture"
 done <<'TABLE'
-run|suites linux-suites windows windows-i386 bench fuzz package check
-test|windows windows-i386 bench fuzz package check
+run|suites linux-suites windows windows-i386 bench fuzz package check web
+test|windows windows-i386 bench fuzz package check web
+web|qt suites linux-suites windows windows-i386 bench package
 windows|qt linux-suites bench fuzz
 bench|windows windows-i386 suites
 fuzz|qt windows windows-i386

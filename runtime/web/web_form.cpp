@@ -1,0 +1,240 @@
+// Building a window and its controls from a description as elements of the page, and the window's events.
+#include "runtime/web/web_form.h"
+
+#include "runtime/font_fit.h"
+#include "runtime/start_failure.h"
+#include "runtime/web/web_font.h"
+#include "runtime/web/web_text.h"
+#include "runtime/window_rules.h"
+
+#include <emscripten.h>
+
+#include <cstdint>
+#include <string>
+
+namespace ringcalc::runtime {
+namespace {
+
+// The elements of a window, found by the control's name, which is also its element's id.
+EM_JS(void, webCreateWindow, (const char* name, const char* caption, int width, int height), {
+    const window = document.createElement("div");
+    window.id = UTF8ToString(name);
+    window.className = "rc-window";
+    window.setAttribute("role", "group");
+    window.setAttribute("aria-label", UTF8ToString(caption));
+    window.style.width = width + "px";
+    window.style.height = height + "px";
+    document.title = UTF8ToString(caption);
+    document.getElementById("rc-screen").appendChild(window);
+});
+
+EM_JS(void, webCreateControl,
+      (const char* window, int self, int index, int kind, const char* name, const char* caption, int left, int top,
+       int width, int height, int colour, int centred, int framed, const char* labelFor, int autoSize,
+       const char* defaultButton),
+      {
+          const parent = document.getElementById(UTF8ToString(window));
+          const id = UTF8ToString(name);
+          const text = UTF8ToString(caption);
+          let element;
+          if (kind == 0) {
+              element = document.createElement("input");
+              element.type = "text";
+              element.value = text;
+              element.setAttribute("inputmode", "decimal");
+              element.setAttribute("autocomplete", "off");
+              element.setAttribute("spellcheck", "false");
+              const fire = function() {
+                  Module["_ringcalc_web_fire"](self, index, 1);
+              };
+              element.addEventListener("input", fire);
+              const byEnter = UTF8ToString(defaultButton);
+              element.addEventListener(
+                  "keydown", function(event) {
+                      if (event.key == "Enter" && byEnter) {
+                          event.preventDefault();
+                          document.getElementById(byEnter).click();
+                      }
+                  });
+          } else if (kind == 1) {
+              element = document.createElement("button");
+              element.type = "button";
+              element.textContent = text;
+              element.addEventListener(
+                  "click", function() { Module["_ringcalc_web_fire"](self, index, 0); });
+          } else {
+              const names = UTF8ToString(labelFor);
+              element = document.createElement(names ? "label" : "span");
+              if (names) {
+                  element.htmlFor = names;
+              }
+              element.textContent = text;
+              if (autoSize) {
+                  element.setAttribute("aria-live", "polite");
+                  element.classList.add("rc-fit");
+              }
+          }
+          element.id = id;
+          element.classList.add("rc-control");
+          if (centred) {
+              element.classList.add("rc-centred");
+          }
+          if (framed) {
+              element.classList.add("rc-framed");
+          }
+          if (colour >= 0) {
+              element.style.color =
+                  "rgb(" + (colour & 255) + "," + ((colour >> 8) & 255) + "," + ((colour >> 16) & 255) + ")";
+          }
+          element.style.left = left + "px";
+          element.style.top = top + "px";
+          if (!autoSize) {
+              element.style.width = width + "px";
+              element.style.height = height + "px";
+          }
+          parent.appendChild(element);
+      });
+
+EM_JS(void, webRemoveWindow, (const char* name), {
+    const window = document.getElementById(UTF8ToString(name));
+    if (window) {
+        window.remove();
+    }
+});
+
+EM_JS(char*, webText, (const char* name, int* length), {
+    const element = document.getElementById(UTF8ToString(name));
+    const text = element ? (element.tagName == "INPUT" ? element.value : element.textContent) : "";
+    const size = lengthBytesUTF8(text);
+    const buffer = _malloc(size + 1);
+    stringToUTF8(text, buffer, size + 1);
+    HEAP32[length >> 2] = size;
+    return buffer;
+});
+
+EM_JS(void, webSetText, (const char* name, const char* text, int size), {
+    const element = document.getElementById(UTF8ToString(name));
+    const value = UTF8ToString(text, size);
+    if (element.tagName == "INPUT") {
+        element.value = value;
+        element.dispatchEvent(new Event("input"));
+    } else {
+        element.textContent = value;
+    }
+});
+
+EM_JS(void, webFocus, (const char* name), { document.getElementById(UTF8ToString(name)).focus(); });
+
+EM_JS(void, webSetFont, (const char* window, double size),
+      { document.getElementById(UTF8ToString(window)).style.fontSize = size + "px"; });
+
+EM_JS(double, webInset, (const char* name, int side), {
+    const style = getComputedStyle(document.getElementById(UTF8ToString(name)));
+    const sides = [ "left", "top", "right", "bottom" ];
+    return parseFloat(style["padding-" + sides[side]]) + parseFloat(style["border-" + sides[side] + "-width"]);
+});
+
+[[nodiscard]] int kindCode(ControlKind kind) noexcept {
+    switch (kind) {
+    case ControlKind::TextBox:
+        return 0;
+    case ControlKind::Button:
+        return 1;
+    case ControlKind::Label:
+        break;
+    }
+    return 2;
+}
+
+[[nodiscard]] const WindowDescription& checked(const WindowDescription& description) {
+    checkDescription(description);
+    return description;
+}
+
+} // namespace
+
+// Every rule is checked before the window is made, so a bad description leaves none behind.
+Form::Native::Native(const WindowDescription& description) : m_description(checked(description)) {
+    const std::string name = cText(description.name);
+    webCreateWindow(name.c_str(), cText(description.caption).c_str(), twipsToPixels(description.clientWidth),
+                    twipsToPixels(description.clientHeight));
+    // The page's order is the order of focus, and each caption comes just before the box it names.
+    const std::string byEnter = cText(description.defaultButton);
+    for (const std::size_t i : creationOrder(description)) {
+        const ControlDescription& d = description.controls[i];
+        webCreateControl(name.c_str(), static_cast<int>(reinterpret_cast<std::uintptr_t>(this)), static_cast<int>(i),
+                         kindCode(d.kind), cText(d.name).c_str(), cText(d.caption).c_str(), twipsToPixels(d.left),
+                         twipsToPixels(d.top), twipsToPixels(d.width), twipsToPixels(d.height),
+                         d.foreColour ? static_cast<int>(*d.foreColour) : -1,
+                         d.alignment == TextAlignment::Center ? 1 : 0, d.border == BorderStyle::FixedSingle ? 1 : 0,
+                         cText(d.labelFor).c_str(), d.autoSize ? 1 : 0, byEnter.c_str());
+    }
+    chooseFont();
+}
+
+Form::Native::~Native() {
+    webRemoveWindow(cText(m_description.name).c_str());
+}
+
+// The page's sans-serif family at the largest size, no larger than the page's own, at which every caption of a
+// fixed-size control fits inside what the page's style keeps of it.
+void Form::Native::chooseFont() {
+    std::vector<TextRoom> rooms;
+    for (const ControlDescription& d : m_description.controls) {
+        const std::string name = cText(d.name);
+        const Insets insets{webInset(name.c_str(), 0), webInset(name.c_str(), 1), webInset(name.c_str(), 2),
+                            webInset(name.c_str(), 3)};
+        if (const auto room = textRoom(d, twipsToPixels(d.width), twipsToPixels(d.height), insets)) {
+            rooms.push_back(*room);
+        }
+    }
+    m_fontSize = fittedPageFontSize(rooms);
+    webSetFont(cText(m_description.name).c_str(), m_fontSize);
+}
+
+void Form::Native::fire(std::size_t control, Event event) {
+    if (onEvent) {
+        onEvent(control, event);
+    }
+}
+
+// Form's members, on the window's elements.
+
+Form::Form(const WindowDescription& description)
+    : m_description(description), m_native(std::make_unique<Native>(description)) {}
+
+Form::~Form() = default;
+
+std::string Form::text(std::string_view name) const {
+    (void)controlNamed(m_description, name);
+    int length = 0;
+    return takeText(webText(cText(name).c_str(), &length), length);
+}
+
+void Form::setCaption(std::string_view name, std::string_view caption) {
+    (void)controlNamed(m_description, name);
+    // A label that fits itself does so by its style, on one line.
+    webSetText(cText(name).c_str(), caption.data(), static_cast<int>(caption.size()));
+}
+
+void Form::show() {
+    if (const auto order = focusOrder(m_description); !order.empty()) {
+        webFocus(cText(m_description.controls[order.front()].name).c_str());
+    }
+}
+
+} // namespace ringcalc::runtime
+
+// The page's handlers tell the window of its controls' events here; nothing escapes into the page.
+extern "C" EMSCRIPTEN_KEEPALIVE void ringcalc_web_fire(int self, int control, int event) {
+    auto* native = reinterpret_cast<ringcalc::runtime::Form::Native*>(static_cast<std::uintptr_t>(self));
+    try {
+        native->fire(static_cast<std::size_t>(control),
+                     event == 0 ? ringcalc::runtime::Event::Click : ringcalc::runtime::Event::Change);
+    } catch (const std::exception& error) {
+        ringcalc::runtime::tellStartFailure("ringcalc",
+                                            std::string("ends after an error in its window: ") + error.what());
+    } catch (...) {
+        ringcalc::runtime::tellStartFailure("ringcalc", "ends after an error in its window");
+    }
+}

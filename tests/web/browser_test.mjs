@@ -1,0 +1,208 @@
+// The page in Debian's Chromium, driven as a user would: places, focus, keys, the boxes, errors, Exit; no
+// request leaves the page and nothing is logged to the console. The cases are the shared ones, as
+// export_cases writes them.
+// Usage: node browser_test.mjs PATH/TO/ringcalc.html PATH/TO/export_cases.js
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { pathToFileURL } from 'node:url';
+import puppeteer from 'puppeteer-core';
+
+const [pagePath, exporter] = process.argv.slice(2);
+const cases = JSON.parse(execFileSync('node', ['--no-experimental-fetch', exporter], { encoding: 'utf8' }));
+const pageUrl = pathToFileURL(pagePath).href;
+
+let passed = 0;
+let failed = 0;
+const failures = [];
+function check(condition, what) {
+    if (condition) {
+        passed++;
+    } else {
+        failed++;
+        failures.push(what);
+        console.log('FAIL: ' + what);
+    }
+}
+const same = (actual, expected, what) => check(actual === expected, `${what}: ${JSON.stringify(actual)}, not ${JSON.stringify(expected)}`);
+
+const profile = mkdtempSync(join(tmpdir(), 'ringcalc-chromium-'));
+const browser = await puppeteer.launch({
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    userDataDir: profile,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+           '--disable-component-update', '--disable-sync', '--window-size=1024,768'],
+});
+
+// A fresh page; every request and console message it makes is kept for the last checks.
+const requests = [];
+const messages = [];
+async function open(viewport = { width: 1024, height: 768 }) {
+    const page = await browser.newPage();
+    await page.setViewport(viewport);
+    page.on('request', (request) => requests.push(request.url()));
+    page.on('console', (message) => messages.push(message.text()));
+    page.on('pageerror', (error) => messages.push(String(error)));
+    await page.goto(pageUrl, { waitUntil: 'load' });
+    await page.waitForSelector('#' + cases.window + ' #' + cases.defaultButton);
+    return page;
+}
+const focused = (page) => page.evaluate(() => document.activeElement && document.activeElement.id);
+const textOf = (page, id) => page.$eval('#' + id, (e) => (e.tagName === 'INPUT' ? e.value : e.textContent));
+const boxOpen = (page) => page.$eval('#rc-box', (d) => d.open);
+// The texts of the box on the screen, as screen readers are given them.
+const box = (page) => page.$eval('#rc-box', (d) => ({
+    role: d.getAttribute('role'),
+    title: document.getElementById(d.getAttribute('aria-labelledby')).textContent,
+    text: document.getElementById(d.getAttribute('aria-describedby')).textContent,
+    icon: !document.getElementById('rc-box-icon').hidden,
+    focused: document.activeElement && document.activeElement.textContent,
+}));
+const setText = (page, id, text) => page.$eval('#' + id, (e, t) => { e.value = t; }, text);
+// The warning's lines as shown: a carriage return breaks the line.
+const shownPrompt = (prompt) => prompt.replace(/\r\n?/g, '\n');
+
+// --- At start: the texts, the caption, the focus, every place ---
+{
+    const page = await open();
+    same(await page.title(), cases.caption, 'the page\'s title');
+    for (const name of ['Text1', 'Text2', 'Text3', 'Label4']) {
+        same(await textOf(page, name), cases.texts[name], `${name} at start`);
+    }
+    same(await focused(page), cases.focusOrder[0], 'the focus at start');
+    const places = await page.evaluate((names) => {
+        const client = document.getElementById('Form1').getBoundingClientRect();
+        return names.map((name) => {
+            const r = document.getElementById(name).getBoundingClientRect();
+            return { name, left: r.left - client.left, top: r.top - client.top, width: r.width, height: r.height };
+        });
+    }, cases.places.map((p) => p.name));
+    for (const [i, p] of cases.places.entries()) {
+        same(JSON.stringify(places[i]), JSON.stringify(p), `the place of ${p.name}`);
+    }
+    // Every caption whole: nothing of a label's text is cut.
+    const cut = await page.evaluate(() => [...document.querySelectorAll('label')].filter((l) => l.scrollWidth > l.clientWidth).map((l) => l.id));
+    same(cut.join(','), '', 'captions cut');
+    const tabIndexes = await page.evaluate(() => [...document.querySelectorAll('[tabindex]')].map((e) => e.id));
+    same(tabIndexes.join(','), '', 'elements with a tab index of their own');
+    await page.close();
+}
+
+// --- Tab and Shift+Tab go round the table's order ---
+{
+    const page = await open();
+    const forward = [await focused(page)];
+    for (let i = 1; i < cases.focusOrder.length; i++) {
+        await page.keyboard.press('Tab');
+        forward.push(await focused(page));
+    }
+    same(forward.join(','), cases.focusOrder.join(','), 'Tab\'s order');
+    const back = [await focused(page)];
+    for (let i = 1; i < cases.focusOrder.length; i++) {
+        await page.keyboard.down('Shift');
+        await page.keyboard.press('Tab');
+        await page.keyboard.up('Shift');
+        back.push(await focused(page));
+    }
+    same(back.join(','), [...cases.focusOrder].reverse().join(','), 'Shift+Tab\'s order');
+    await page.close();
+}
+
+// --- The result: Space on the start focus, Enter in any box, Enter on the button; Escape does nothing ---
+for (const [how, keys] of [['Space on the start focus', [null, 'Space']], ['Enter in Text3', ['Text3', 'Enter']],
+                           ['Enter in Text1', ['Text1', 'Enter']], ['Enter on the button', [null, 'Enter']]]) {
+    const page = await open();
+    await page.keyboard.press('Escape');
+    same(await textOf(page, 'Label4'), cases.texts.Label4, `Escape (${how})`);
+    if (keys[0]) {
+        await page.focus('#' + keys[0]);
+    }
+    await page.keyboard.press(keys[1]);
+    same(await textOf(page, 'Label4'), cases.startLine, how);
+    await page.close();
+}
+
+// --- Every key typed into the inner radius is checked; the warning as the other layers show it; typing goes
+// on in the box after it closes, with Enter, Space or Escape in turn ---
+{
+    const page = await open();
+    const closers = ['Enter', 'Space', 'Escape'];
+    let warnings = 0;
+    for (const k of cases.keystrokes) {
+        await setText(page, 'Text1', k.outer);
+        await setText(page, 'Text2', k.inner);
+        await page.focus('#Text2');
+        await page.$eval('#Text2', (e) => e.setSelectionRange(e.value.length, e.value.length));
+        for (const [i, key] of [...k.typed].entries()) {
+            await page.keyboard.press(key === '\b' ? 'Backspace' : key);
+            const warned = await boxOpen(page);
+            same(warned, k.warnsAt[i] === '1', `outer ${k.outer}, inner ${k.inner}, key ${i}: a warning`);
+            if (warned) {
+                const shown = await box(page);
+                same(JSON.stringify(shown), JSON.stringify({ role: 'alertdialog', title: cases.warningTitle,
+                    text: shownPrompt(cases.warningPrompt), icon: true, focused: 'OK' }), 'the warning');
+                await page.keyboard.press(closers[warnings++ % closers.length]);
+                same(await boxOpen(page), false, 'the warning closed');
+                same(await focused(page), 'Text2', 'the focus back in the box');
+            }
+        }
+        same(await textOf(page, 'Text1'), k.outer, 'the outer radius untouched');
+    }
+    await page.close();
+}
+
+// --- One check per change, whatever makes it: a paste, a cut, an undo ---
+{
+    const page = await open();
+    await setText(page, 'Text1', '1');
+    await page.focus('#Text2');
+    await page.$eval('#Text2', (e) => e.select());
+    const opens = async (what, act) => {
+        await act();
+        same(await boxOpen(page), true, `${what}: a warning`);
+        await page.keyboard.press('Enter');
+        same(await focused(page), 'Text2', `${what}: the focus back`);
+    };
+    await opens('a paste', () => page.evaluate(() => document.execCommand('insertText', false, '25')));
+    await page.$eval('#Text2', (e) => e.setSelectionRange(1, 2));
+    await opens('a cut', () => page.evaluate(() => document.execCommand('delete')));
+    same(await textOf(page, 'Text2'), '2', 'after the cut');
+    await opens('an undo', () => page.keyboard.down('Control').then(() => page.keyboard.press('KeyZ')).then(() => page.keyboard.up('Control')));
+    same(await textOf(page, 'Text2'), '25', 'after the undo');
+    await page.close();
+}
+
+// --- An error names the box at fault, and loses nothing ---
+{
+    const page = await open();
+    await setText(page, 'Text1', '1e309');
+    await page.click('#Command2');
+    const shown = await box(page);
+    same(shown.title, cases.errorTitle, 'the error box\'s title');
+    same(shown.text, cases.overflowText, 'the error');
+    await page.keyboard.press('Enter');
+    same(await textOf(page, 'Text1'), '1e309', 'the text at fault kept');
+    same(await textOf(page, 'Label4'), cases.texts.Label4, 'the result line kept');
+    await page.close();
+}
+
+// --- Exit ends the program at once: the window leaves the page, which says so ---
+{
+    const page = await open();
+    await page.click('#Command1');
+    same(await page.$('#' + cases.window), null, 'the window after Exit');
+    check(/завершена/.test(await page.$eval('#rc-ended', (e) => e.textContent)), 'the page says the program ended');
+    await page.close();
+}
+
+await browser.close();
+rmSync(profile, { recursive: true, force: true });
+
+const foreign = requests.filter((url) => url !== pageUrl && !url.startsWith('data:'));
+same(foreign.join(' '), '', 'requests beyond the page');
+same(messages.join(' | '), '', 'console messages');
+
+console.log(`${passed} passed, ${failed} failed`);
+process.exit(failed === 0 ? 0 : 1);
