@@ -13,7 +13,10 @@ inline constexpr int kStyleCritical = 16;
 /// The value a message box returns when its OK button closed it.
 inline constexpr int kResultOk = 1;
 
-/// The runtime's message box: shows a modal box and returns only when the user has closed it. Every layer's
+/// The runtime's message box: shows a modal box and returns when the user has closed it; where a layer cannot
+/// wait inside an action (the browser), it returns at once, the box still up and everything behind it out of
+/// reach until it closes, with the value of its first button, so no action does anything after its box.
+/// Every layer's
 /// box reads the style and tells the button alike: the low three bits of the style pick the buttons (0 OK,
 /// 1 OK/Cancel, 2 Abort/Retry/Ignore, 3 Yes/No/Cancel, 4 Yes/No, 5 Retry/Cancel), 16, 32, 48 or 64 the
 /// critical, question, warning or information icon; the result is 1 OK, 2 Cancel, 3 Abort, 4 Retry,

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 namespace ringcalc::testing {
 namespace {
 
@@ -43,10 +46,27 @@ TEST(RadiusCheck, WarnsOnlyWhenTheInnerRadiusIsStrictlyGreater) {
     }
 }
 
-TEST(RadiusCheck, TheWarningIsTwoLinesWithTheStopIcon) {
-    FakeView form("1", "2", "360");
+// The browser's box returns at once, with the box still up: the check does nothing after showing it.
+class ViewAtTheBox final : public runtime::MessageBoxService {
+public:
+    explicit ViewAtTheBox(const FakeView& view) : m_view(view) {}
+    int show(std::string_view prompt, int style, std::string_view title) override {
+        seen = {m_view.reads, m_view.label4Sets};
+        return box.show(prompt, style, title);
+    }
+    std::pair<std::string, int> seen;
     RecordingMessageBox box;
-    CheckRadii(form, box);
+
+private:
+    const FakeView& m_view;
+};
+
+TEST(RadiusCheck, TheWarningIsTwoLinesWithTheStopIconAndTheLastThingTheCheckDoes) {
+    FakeView form("1", "2", "360");
+    ViewAtTheBox atTheBox(form);
+    CheckRadii(form, atTheBox);
+    EXPECT_EQ(atTheBox.seen, std::make_pair(form.reads, form.label4Sets));
+    const RecordingMessageBox& box = atTheBox.box;
     ASSERT_EQ(box.shown.size(), 1U);
     EXPECT_EQ(box.shown[0].prompt, kWarningPrompt);
     EXPECT_EQ(box.shown[0].style, kWarningStyle);
