@@ -9,6 +9,7 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -31,7 +32,7 @@ EM_JS(void, webCreateWindow, (const char* name, const char* caption, int width, 
 EM_JS(void, webCreateControl,
       (const char* window, int self, int index, int kind, const char* name, const char* caption, int left, int top,
        int width, int height, int colour, int centred, int framed, const char* labelFor, int autoSize,
-       const char* defaultButton),
+       const char* defaultButton, int narrowOrder),
       {
           const parent = document.getElementById(UTF8ToString(window));
           const id = UTF8ToString(name);
@@ -86,6 +87,7 @@ EM_JS(void, webCreateControl,
               element.style.color =
                   "rgb(" + (colour & 255) + "," + ((colour >> 8) & 255) + "," + ((colour >> 16) & 255) + ")";
           }
+          element.style.order = narrowOrder;
           element.style.left = left + "px";
           element.style.top = top + "px";
           if (!autoSize) {
@@ -146,6 +148,25 @@ EM_JS(double, webInset, (const char* name, int side), {
     return 2;
 }
 
+// Where the window is laid out for a narrow screen, one control a line in the order of focus, each caption
+// under the box it names, and what names nothing last.
+[[nodiscard]] std::vector<int> narrowOrder(const WindowDescription& description) {
+    const std::vector<std::size_t> focus = focusOrder(description);
+    const auto rank = [&focus](std::size_t control) {
+        return static_cast<int>(std::find(focus.begin(), focus.end(), control) - focus.begin());
+    };
+    std::vector<int> order(description.controls.size(), 2 * static_cast<int>(focus.size()));
+    for (std::size_t i = 0; i < description.controls.size(); ++i) {
+        const ControlDescription& d = description.controls[i];
+        if (takesFocus(d)) {
+            order[i] = 2 * rank(i);
+        } else if (!d.labelFor.empty()) {
+            order[i] = 2 * rank(controlIndex(description, d.labelFor)) + 1;
+        }
+    }
+    return order;
+}
+
 [[nodiscard]] const WindowDescription& checked(const WindowDescription& description) {
     checkDescription(description);
     return description;
@@ -160,6 +181,7 @@ Form::Native::Native(const WindowDescription& description) : m_description(check
                     twipsToPixels(description.clientHeight));
     // The page's order is the order of focus, and each caption comes just before the box it names.
     const std::string byEnter = cText(description.defaultButton);
+    const std::vector<int> narrow = narrowOrder(description);
     for (const std::size_t i : creationOrder(description)) {
         const ControlDescription& d = description.controls[i];
         webCreateControl(name.c_str(), static_cast<int>(reinterpret_cast<std::uintptr_t>(this)), static_cast<int>(i),
@@ -167,7 +189,7 @@ Form::Native::Native(const WindowDescription& description) : m_description(check
                          twipsToPixels(d.top), twipsToPixels(d.width), twipsToPixels(d.height),
                          d.foreColour ? static_cast<int>(*d.foreColour) : -1,
                          d.alignment == TextAlignment::Center ? 1 : 0, d.border == BorderStyle::FixedSingle ? 1 : 0,
-                         cText(d.labelFor).c_str(), d.autoSize ? 1 : 0, byEnter.c_str());
+                         cText(d.labelFor).c_str(), d.autoSize ? 1 : 0, byEnter.c_str(), narrow[i]);
     }
     chooseFont();
 }

@@ -7,6 +7,7 @@ import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
+import { createRequire } from 'node:module';
 import puppeteer from 'puppeteer-core';
 
 const [pagePath, exporter] = process.argv.slice(2);
@@ -186,6 +187,56 @@ for (const [how, keys] of [['Space on the start focus', [null, 'Space']], ['Ente
     same(await textOf(page, 'Text1'), '1e309', 'the text at fault kept');
     same(await textOf(page, 'Label4'), cases.texts.Label4, 'the result line kept');
     await page.close();
+}
+
+// --- On a phone: the whole window without scrolling sideways, every text at least 12 pixels, a control a
+// line in the order of focus with each caption under its box; the boxes ask for the number keyboard ---
+{
+    const page = await open({ width: 360, height: 740, isMobile: true, hasTouch: true });
+    const laidOut = await page.evaluate(() => ({
+        scroll: document.documentElement.scrollWidth,
+        smallest: Math.min(...[...document.querySelectorAll('.rc-control')].map((e) => parseFloat(getComputedStyle(e).fontSize))),
+        byTop: [...document.querySelectorAll('.rc-control')].sort((a, b) => a.getBoundingClientRect().top - b.getBoundingClientRect().top).map((e) => e.id),
+        keyboards: [...document.querySelectorAll('input')].map((e) => e.inputMode),
+    }));
+    check(laidOut.scroll <= 360, `a phone scrolls sideways: ${laidOut.scroll} pixels wide`);
+    check(laidOut.smallest >= 12, `a phone's smallest text: ${laidOut.smallest} pixels`);
+    const captionAfter = (name) => laidOut.byTop.indexOf(name) + 1;
+    for (const name of cases.focusOrder) {
+        const label = Object.keys(cases.texts).find((id) => id.startsWith('Label') && laidOut.byTop[captionAfter(name)] === id);
+        check(!name.startsWith('Text') || label, `a phone: ${name}'s caption under it (${laidOut.byTop.join(',')})`);
+    }
+    same(laidOut.byTop.filter((id) => cases.focusOrder.includes(id)).join(','), cases.focusOrder.join(','), 'a phone\'s order');
+    same([...new Set(laidOut.keyboards)].join(','), 'decimal', 'the boxes\' keyboard');
+    await page.tap('#' + cases.defaultButton);
+    same(await textOf(page, 'Label4'), cases.startLine, 'a tap on the button');
+    await page.close();
+}
+
+// --- axe-core finds nothing, best practices included, but the design's own colours (blue and red on grey),
+// at start and with the warning up ---
+{
+    const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+    for (const [when, viewport] of [['the window', { width: 1024, height: 768 }], ['a phone', { width: 360, height: 740 }]]) {
+        const page = await browser.newPage();
+        await page.setBypassCSP(true); // axe's own script, for this check alone
+        await page.setViewport(viewport);
+        await page.goto(pageUrl, { waitUntil: 'load' });
+        await page.addScriptTag({ path: axe });
+        const run = () => page.evaluate(async () => {
+            const result = await axe.run(document, { runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice'] });
+            return result.violations.map((v) => ({ id: v.id, nodes: v.nodes.map((n) => n.target.join(' ')) }));
+        });
+        const designs = (v) => v.id === 'color-contrast' && v.nodes.every((n) => /^#Label\d$/.test(n));
+        const found = (await run()).filter((v) => !designs(v));
+        same(JSON.stringify(found), '[]', `axe on ${when}`);
+        await setText(page, 'Text1', '1');
+        await page.focus('#Text2');
+        await page.keyboard.press('5');
+        const withBox = (await run()).filter((v) => !designs(v));
+        same(JSON.stringify(withBox), '[]', `axe on ${when} with the warning up`);
+        await page.close();
+    }
 }
 
 // --- Exit ends the program at once: the window leaves the page, which says so ---
