@@ -1,11 +1,14 @@
 #!/usr/bin/env python3
 """Finishes the page emscripten wrote: the program's icon inline as the tab's icon, and a security policy
-that lets nothing in but the page's own script and style, by their hashes, and its WebAssembly.
+that lets nothing in but the page's own script and style, by their hashes, and its WebAssembly. With --site,
+also the folder for a web server: the page as index.html with its web app manifest and the worker that
+keeps it for offline use, which that page alone may load from its own server.
 
-Usage: finish_page.py PAGE ICON_PNG OUT
+Usage: finish_page.py PAGE ICON_PNG OUT [--site DIR VERSION]   (DIR holds icon-192.png and icon-512.png)
 """
 import base64
 import hashlib
+import os
 import re
 import sys
 
@@ -14,23 +17,49 @@ def digest(text: str) -> str:
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode("utf-8")).digest()).decode("ascii") + "'"
 
 
+# The site's page registers the worker; its script is let in by its hash like the program's.
+REGISTER = "if ('serviceWorker' in navigator) { navigator.serviceWorker.register('sw.js'); }"
+
+
+def finished(page: str, icon: str, site: bool) -> str:
+    if site:
+        page = page.replace("</body>", "<script>" + REGISTER + "</script>\n</body>", 1)
+    scripts = re.findall(r"<script>(.*?)</script>", page, re.S)
+    styles = re.findall(r"<style>(.*?)</style>", page, re.S)
+    if not scripts or not styles:
+        sys.exit("finish_page.py: no inline script or style in the page")
+    own = "manifest-src 'self'; worker-src 'self'; " if site else ""
+    images = "img-src 'self' data:; " if site else "img-src data:; "
+    policy = ("default-src 'none'; script-src " + " ".join(map(digest, scripts)) + " 'wasm-unsafe-eval'; "
+              "style-src " + " ".join(map(digest, styles)) + "; " + images + own +
+              "base-uri 'none'; form-action 'none'")
+    head = ('<meta http-equiv="Content-Security-Policy" content="' + policy + '">\n'
+            '<link rel="icon" type="image/png" href="data:image/png;base64,' + icon + '">\n')
+    if site:
+        head += '<link rel="manifest" href="manifest.webmanifest">\n'
+    return page.replace('<meta name="viewport"', head + '<meta name="viewport"', 1)
+
+
+def write(path: str, text: str) -> None:
+    with open(path, "w", encoding="utf-8", newline="\n") as f:
+        f.write(text)
+
+
 def main() -> None:
     page_path, icon_path, out_path = sys.argv[1:4]
     with open(page_path, encoding="utf-8") as f:
         page = f.read()
     with open(icon_path, "rb") as f:
         icon = base64.b64encode(f.read()).decode("ascii")
-    scripts = re.findall(r"<script>(.*?)</script>", page, re.S)
-    styles = re.findall(r"<style>(.*?)</style>", page, re.S)
-    if not scripts or not styles:
-        sys.exit("finish_page.py: no inline script or style in " + page_path)
-    policy = ("default-src 'none'; script-src " + " ".join(map(digest, scripts)) + " 'wasm-unsafe-eval'; "
-              "style-src " + " ".join(map(digest, styles)) + "; img-src data:; base-uri 'none'; form-action 'none'")
-    head = ('<meta http-equiv="Content-Security-Policy" content="' + policy + '">\n'
-            '<link rel="icon" type="image/png" href="data:image/png;base64,' + icon + '">\n')
-    page = page.replace('<meta name="viewport"', head + '<meta name="viewport"', 1)
-    with open(out_path, "w", encoding="utf-8", newline="\n") as f:
-        f.write(page)
+    write(out_path, finished(page, icon, False))
+    if len(sys.argv) == 7 and sys.argv[4] == "--site":
+        site, version = sys.argv[5:7]
+        here = os.path.dirname(os.path.abspath(__file__))
+        write(os.path.join(site, "index.html"), finished(page, icon, True))
+        with open(os.path.join(here, "manifest.webmanifest"), encoding="utf-8") as f:
+            write(os.path.join(site, "manifest.webmanifest"), f.read())
+        with open(os.path.join(here, "sw.js"), encoding="utf-8") as f:
+            write(os.path.join(site, "sw.js"), f.read().replace("@VERSION@", version))
 
 
 if __name__ == "__main__":

@@ -3,9 +3,10 @@
 // export_cases writes them.
 // Usage: node browser_test.mjs PATH/TO/ringcalc.html PATH/TO/export_cases.js
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { dirname, extname, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { createRequire } from 'node:module';
 import puppeteer from 'puppeteer-core';
@@ -245,6 +246,43 @@ for (const [how, keys] of [['Space on the start focus', [null, 'Space']], ['Ente
     await page.click('#Command1');
     same(await page.$('#' + cases.window), null, 'the window after Exit');
     check(/завершена/.test(await page.$eval('#rc-ended', (e) => e.textContent)), 'the page says the program ended');
+    await page.close();
+}
+
+// --- The site: the page served from 127.0.0.1 with its manifest and worker can be installed, and opens
+// offline after one visit ---
+{
+    const site = join(dirname(pagePath), 'site');
+    const types = { '.html': 'text/html', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
+    const server = createServer((request, response) => {
+        const name = request.url.split('?')[0].replace(/^\/$/, '/index.html');
+        try {
+            const body = readFileSync(join(site, name.replace(/\.\./g, '')));
+            response.writeHead(200, { 'Content-Type': types[extname(name)] || 'application/octet-stream' });
+            response.end(body);
+        } catch {
+            response.writeHead(404);
+            response.end();
+        }
+    });
+    await new Promise((done) => server.listen(0, '127.0.0.1', done));
+    const url = `http://127.0.0.1:${server.address().port}/`;
+    const page = await browser.newPage();
+    page.on('console', (message) => messages.push(message.text()));
+    page.on('pageerror', (error) => messages.push(String(error)));
+    await page.goto(url, { waitUntil: 'load' });
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    const client = await page.createCDPSession();
+    const { installabilityErrors } = await client.send('Page.getInstallabilityErrors');
+    same(JSON.stringify(installabilityErrors), '[]', 'installability errors');
+    const manifest = JSON.parse(readFileSync(join(site, 'manifest.webmanifest'), 'utf8'));
+    same(manifest.name, 'Калькулятор кольца', 'the web app\'s name');
+    await new Promise((done) => server.close(done));
+    await page.setOfflineMode(true);
+    await page.reload({ waitUntil: 'load' });
+    await page.waitForSelector('#' + cases.window + ' #' + cases.defaultButton);
+    await page.keyboard.press('Space');
+    same(await textOf(page, 'Label4'), cases.startLine, 'offline, the result');
     await page.close();
 }
 
