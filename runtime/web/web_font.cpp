@@ -15,75 +15,47 @@ namespace {
 // The page's own size for its text, in CSS pixels.
 EM_JS(double, webPageFontSize, (), { return parseFloat(getComputedStyle(document.documentElement).fontSize) || 16; });
 
-// The advance of each text (joined by U+001F) and the height of a line, at each of count sizes from start down
-// by step, laid out once for all: each asking on its own would lay the page out again. Written size by size,
-// the line's height first.
-EM_JS(void, webMeasureAll, (const char* joined, int length, double start, double step, int count, double* out), {
-    const texts = UTF8ToString(joined, length).split(String.fromCharCode(31));
-    const probe = document.getElementById("rc-measure");
-    const rows = [];
-    for (let i = 0; i < count; i++) {
-        const row = document.createElement("div");
-        row.style.fontSize = (start - i * step) + "px";
-        for (const text of["Xg"].concat(texts)) {
-            const span = document.createElement("span");
-            span.textContent = text;
-            row.appendChild(span);
-            row.appendChild(document.createElement("br"));
-        }
-        rows.push(row);
-    }
-    probe.replaceChildren(... rows);
-    let at = out >> 3;
-    for (const row of rows) {
-        const spans = row.getElementsByTagName("span");
-        HEAPF64[at++] = spans[0].getBoundingClientRect().height;
-        for (let j = 1; j < spans.length; j++) {
-            HEAPF64[at++] = spans[j].getBoundingClientRect().width;
-        }
-    }
-    probe.replaceChildren();
+// A text's advance (in the layout's units, 1/64 of a pixel, rounded up) and a line's height in the window's
+// family at a size, from a canvas: measuring there lays nothing out, so the page's first layout is left to
+// its first paint. A line's height is the font's ascent and descent, as the page gives a line of it.
+EM_JS(double, webTextWidth, (const char* text, int length, double size), {
+    const canvas = Module["rcCanvas"];
+    canvas.font = size + "px " + Module["rcFamily"];
+    return Math.ceil(canvas.measureText(UTF8ToString(text, length)).width * 64) / 64;
 });
 
-// Every room's text at every size of the steps, measured in the page at once.
+EM_JS(double, webLineHeight, (double size), {
+    if (!Module["rcCanvas"]) {
+        Module["rcCanvas"] = document.createElement("canvas").getContext("2d");
+        Module["rcFamily"] = getComputedStyle(document.getElementById("rc-measure")).fontFamily;
+    }
+    const canvas = Module["rcCanvas"];
+    canvas.font = size + "px " + Module["rcFamily"];
+    const metrics = canvas.measureText("Xg");
+    return metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent;
+});
+
+// A line's height is asked once a size.
 class PageTextMeasure final : public TextMeasure {
 public:
-    PageTextMeasure(const std::vector<TextRoom>& rooms, const FontSteps& steps)
-        : m_steps(steps),
-          m_sizes(static_cast<std::size_t>(std::lround((steps.start - steps.smallest) / steps.step)) + 1) {
-        std::string joined;
-        for (const TextRoom& room : rooms) {
-            if (!joined.empty() || &room != &rooms.front()) {
-                joined += '\x1f';
-            }
-            joined += room.text;
-            m_texts.push_back(room.text);
-        }
-        m_extents.resize(m_sizes * (m_texts.size() + 1));
-        webMeasureAll(joined.data(), static_cast<int>(joined.size()), steps.start, steps.step,
-                      static_cast<int>(m_sizes), m_extents.data());
-    }
-
     [[nodiscard]] TextExtent extent(std::string_view text, double size) const override {
-        const auto step =
-            std::min(static_cast<std::size_t>(std::lround((m_steps.start - size) / m_steps.step)), m_sizes - 1);
-        const double* row = &m_extents[step * (m_texts.size() + 1)];
-        const auto found = std::find(m_texts.begin(), m_texts.end(), text);
-        return {text.empty() || found == m_texts.end() ? 0.0 : row[1 + (found - m_texts.begin())], row[0]};
+        if (size != m_size) {
+            m_size = size;
+            m_lineHeight = webLineHeight(size);
+        }
+        return {text.empty() ? 0.0 : webTextWidth(text.data(), static_cast<int>(text.size()), size), m_lineHeight};
     }
 
 private:
-    FontSteps m_steps;
-    std::size_t m_sizes;
-    std::vector<std::string> m_texts;
-    std::vector<double> m_extents;
+    mutable double m_size = -1;
+    mutable double m_lineHeight = 0;
 };
 
 } // namespace
 
 double fittedPageFontSize(const std::vector<TextRoom>& rooms) {
     const FontSteps steps = fontSteps(webPageFontSize(), false, 96);
-    return fittedFontSize(PageTextMeasure(rooms, steps), rooms, steps);
+    return fittedFontSize(PageTextMeasure(), rooms, steps);
 }
 
 } // namespace ringcalc::runtime
