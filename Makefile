@@ -77,9 +77,10 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 tidy:
-	$(deps) build qt suites bench windows check
+	$(deps) build qt suites bench numbers windows web check
 	cmake --preset dev -DRINGCALC_BENCH=ON
 	cmake --preset win64
+	cmake --preset web
 	bash tools/tidy
 
 clean:

@@ -46,7 +46,7 @@ EM_JS(void, webCreateControl,
               element.setAttribute("autocomplete", "off");
               element.setAttribute("spellcheck", "false");
               const fire = function() {
-                  Module["_ringcalc_web_fire"](self, index, 1);
+                  Module["_ringcalcWebFire"](self, index, 1);
               };
               element.addEventListener("input", fire);
               const byEnter = UTF8ToString(defaultButton);
@@ -62,7 +62,7 @@ EM_JS(void, webCreateControl,
               element.type = "button";
               element.textContent = text;
               element.addEventListener(
-                  "click", function() { Module["_ringcalc_web_fire"](self, index, 0); });
+                  "click", function() { Module["_ringcalcWebFire"](self, index, 0); });
           } else {
               const names = UTF8ToString(labelFor);
               element = document.createElement(names ? "label" : "span");
@@ -214,7 +214,7 @@ void Form::Native::chooseFont() {
     webSetFont(cText(m_description.name).c_str(), m_fontSize);
 }
 
-void Form::Native::fire(std::size_t control, Event event) {
+void Form::Native::fire(std::size_t control, Event event) const {
     if (onEvent) {
         onEvent(control, event);
     }
@@ -248,7 +248,7 @@ void Form::show() {
 } // namespace ringcalc::runtime
 
 // The page's handlers tell the window of its controls' events here; nothing escapes into the page.
-extern "C" EMSCRIPTEN_KEEPALIVE void ringcalc_web_fire(int self, int control, int event) {
+extern "C" EMSCRIPTEN_KEEPALIVE void ringcalcWebFire(int self, int control, int event) {
     auto* native = reinterpret_cast<ringcalc::runtime::Form::Native*>(static_cast<std::uintptr_t>(self));
     try {
         native->fire(static_cast<std::size_t>(control),

@@ -23,7 +23,7 @@ struct Form::Native : private Pinned {
     std::function<void(std::size_t control, Event event)> onEvent;
 
     /// Tells the window of an event of a control's element; the page's handlers call it.
-    void fire(std::size_t control, Event event);
+    void fire(std::size_t control, Event event) const;
 
     /// The size of the font the window chose, in CSS pixels.
     [[nodiscard]] double fontSize() const noexcept { return m_fontSize; }

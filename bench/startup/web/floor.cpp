@@ -34,11 +34,11 @@ EM_JS(void, floorBuild, (), {
     document.getElementById("rc-screen").appendChild(window);
     document.getElementById("Command2")
         .addEventListener(
-            "click", function() { Module["_floor_click"](); });
+            "click", function() { Module["_floorClick"](); });
     document.getElementById("Command2").focus();
 });
 
-extern "C" EMSCRIPTEN_KEEPALIVE void floor_click() {}
+extern "C" EMSCRIPTEN_KEEPALIVE void floorClick() {}
 
 int main() {
     floorBuild();
