@@ -126,6 +126,24 @@ for (const [how, keys] of [['Space on the start focus', [null, 'Space']], ['Ente
     await page.close();
 }
 
+// --- The result line fits its line, wider or narrower, whole; in forced colours the system's colours ---
+{
+    const page = await open();
+    const fit = () => page.$eval('#Label4', (e) => ({ width: e.getBoundingClientRect().width, whole: e.scrollWidth <= e.clientWidth }));
+    await page.keyboard.press('Space');
+    const long = await fit();
+    await setText(page, 'Text3', '1');
+    await page.click('#Command2');
+    const other = await fit();
+    check(long.whole && other.whole, 'the result line whole');
+    check(long.width !== other.width, `the result line fitted to each line: ${long.width} and ${other.width}`);
+    const client = await page.createCDPSession();
+    await client.send('Emulation.setEmulatedMedia', { features: [{ name: 'forced-colors', value: 'active' }] });
+    const colours = await page.evaluate(() => ['Label1', 'Label4'].map((id) => getComputedStyle(document.getElementById(id)).color));
+    check(!colours.includes('rgb(0, 0, 255)') && !colours.includes('rgb(255, 0, 0)'), `forced colours: ${colours}`);
+    await page.close();
+}
+
 // --- Every key typed into the inner radius is checked; the warning as the other layers show it; typing goes
 // on in the box after it closes, with Enter, Space or Escape in turn ---
 {
@@ -184,6 +202,11 @@ for (const [how, keys] of [['Space on the start focus', [null, 'Space']], ['Ente
     const shown = await box(page);
     same(shown.title, cases.errorTitle, 'the error box\'s title');
     same(shown.text, cases.overflowText, 'the error');
+    // The page behind the box is out of reach: a click on a box and a key go nowhere.
+    await page.click('#Text3').catch(() => {});
+    await page.keyboard.type('7');
+    same(await textOf(page, 'Text3'), cases.texts.Text3, 'a key while the box is up');
+    same(await boxOpen(page), true, 'the box after a click behind it');
     await page.keyboard.press('Enter');
     same(await textOf(page, 'Text1'), '1e309', 'the text at fault kept');
     same(await textOf(page, 'Label4'), cases.texts.Label4, 'the result line kept');
