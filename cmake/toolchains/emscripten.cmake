@@ -5,6 +5,3 @@ include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 # C++ exceptions are off by default in emscripten, and the dispatch boundary catches what leaves an action.
 set(CMAKE_CXX_FLAGS_INIT "-fexceptions")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-fexceptions")
-# The smallest code: the page is compiled at every start.
-set(CMAKE_CXX_FLAGS_MINSIZEREL_INIT "-Oz -DNDEBUG")
-set(CMAKE_EXE_LINKER_FLAGS_MINSIZEREL_INIT "-Oz")

@@ -20,7 +20,10 @@ EM_JS(double, webPageFontSize, (), { return parseFloat(getComputedStyle(document
 // its first paint. A line's height is the font's ascent and descent, as the page gives a line of it.
 EM_JS(double, webTextWidth, (const char* text, int length, double size), {
     const canvas = Module["rcCanvas"];
-    canvas.font = size + "px " + Module["rcFamily"];
+    if (Module["rcSize"] != size) {
+        Module["rcSize"] = size;
+        canvas.font = size + "px " + Module["rcFamily"];
+    }
     return Math.ceil(canvas.measureText(UTF8ToString(text, length)).width * 64) / 64;
 });
 
@@ -30,6 +33,7 @@ EM_JS(double, webLineHeight, (double size), {
         Module["rcFamily"] = getComputedStyle(document.getElementById("rc-measure")).fontFamily;
     }
     const canvas = Module["rcCanvas"];
+    Module["rcSize"] = size;
     canvas.font = size + "px " + Module["rcFamily"];
     const metrics = canvas.measureText("Xg");
     return metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent;
