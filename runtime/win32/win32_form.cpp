@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace ringcalc::runtime {
 namespace {
@@ -289,16 +290,11 @@ void Form::Native::fitToCaption(Control& control, const std::wstring& caption) {
 
 // As in a dialog box: a focused button is the one Enter presses; elsewhere the default button is, if any.
 const Form::Native::Control* Form::Native::pressedByEnter() const {
-    const HWND focus = GetFocus();
-    const auto focused = std::find_if(m_controls.begin(), m_controls.end(), [focus](const Control& c) {
-        return c.hwnd == focus && c.description->kind == ControlKind::Button;
-    });
-    if (focused != m_controls.end()) {
-        return &*focused;
+    if (const Control* focused = findByHandle(GetFocus());
+        focused != nullptr && focused->description->kind == ControlKind::Button) {
+        return focused;
     }
-    const auto byDefault =
-        std::find_if(m_controls.begin(), m_controls.end(), [this](const Control& c) { return m_defaultId == c.id; });
-    return byDefault != m_controls.end() ? &*byDefault : nullptr;
+    return m_defaultId ? findById(*m_defaultId) : nullptr;
 }
 
 // The button Enter presses is drawn so.
@@ -369,16 +365,24 @@ const Form::Native::Control& Form::Native::find(std::string_view name) const {
     return m_controls[controlIndex(m_description, name)];
 }
 
-Form::Native::Control* Form::Native::findById(int id) {
+const Form::Native::Control* Form::Native::findById(int id) const {
     const auto found =
         std::find_if(m_controls.begin(), m_controls.end(), [id](const Control& c) { return c.id == id; });
     return found == m_controls.end() ? nullptr : &*found;
 }
 
-Form::Native::Control* Form::Native::findByHandle(HWND hwnd) {
+const Form::Native::Control* Form::Native::findByHandle(HWND hwnd) const {
     const auto found =
         std::find_if(m_controls.begin(), m_controls.end(), [hwnd](const Control& c) { return c.hwnd == hwnd; });
     return found == m_controls.end() ? nullptr : &*found;
+}
+
+Form::Native::Control* Form::Native::findById(int id) {
+    return const_cast<Control*>(std::as_const(*this).findById(id));
+}
+
+Form::Native::Control* Form::Native::findByHandle(HWND hwnd) {
+    return const_cast<Control*>(std::as_const(*this).findByHandle(hwnd));
 }
 
 HWND Form::Native::control(std::string_view name) const {
@@ -526,9 +530,7 @@ void Form::Native::onCommandMessage(WPARAM wParam, LPARAM lParam) {
 LRESULT Form::Native::onColourStatic(HDC dc, HWND control) const {
     if (m_inHighContrast) {
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    } else if (const auto c = std::find_if(m_controls.begin(), m_controls.end(),
-                                           [control](const Control& k) { return k.hwnd == control; });
-               c != m_controls.end() && c->description->foreColour) {
+    } else if (const Control* c = findByHandle(control); c != nullptr && c->description->foreColour) {
         SetTextColor(dc, *c->description->foreColour); // 0x00BBGGRR is Windows' own COLORREF
     }
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));

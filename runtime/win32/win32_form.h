@@ -78,6 +78,8 @@ private:
     // Controls by name, id and handle.
     [[nodiscard]] Control& find(std::string_view name);
     [[nodiscard]] const Control& find(std::string_view name) const;
+    [[nodiscard]] const Control* findById(int id) const;
+    [[nodiscard]] const Control* findByHandle(HWND hwnd) const;
     [[nodiscard]] Control* findById(int id);
     [[nodiscard]] Control* findByHandle(HWND hwnd);
 
