@@ -4,7 +4,8 @@
 // every control is there, the button's handler bound and the focus on it, and a frame has been painted
 // after that. Then a 1 MB paste into a box of the page against one into the bare page's box. Prints every
 // run, then medians and ratios.
-// Usage: node bench/startup/web/run.mjs [BUILD_DIR]   (build/web by default; RUNS=15)
+// Usage: node bench/startup/web/run.mjs [BUILD_DIR]   (build/web by default; RUNS=15; BEFORE=an older
+// ringcalc.html to time as a fourth page)
 import { createRequire } from 'node:module';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -23,6 +24,7 @@ const pages = {
     ringcalc: join(build, 'ringcalc.html'),
     floor: join(build, 'bench/startup/web/floor.html'),
     bare: join(here, 'bare.html'),
+    ...(process.env.BEFORE ? { before: resolve(process.env.BEFORE) } : {}),
 };
 const profile = mkdtempSync(join(tmpdir(), 'ringcalc-bench-'));
 const browser = await puppeteer.launch({
@@ -101,6 +103,9 @@ rmSync(profile, { recursive: true, force: true });
 const m = Object.fromEntries(names.map((n) => [n, median(times[n])]));
 console.log(`medians of ${runs}: ringcalc ${m.ringcalc.toFixed(1)} ms, floor ${m.floor.toFixed(1)} ms, bare ${m.bare.toFixed(1)} ms`);
 console.log(`ringcalc ÷ floor ${(m.ringcalc / m.floor).toFixed(2)} (goal: at most 1.10), ringcalc ÷ bare ${(m.ringcalc / m.bare).toFixed(2)}`);
+if (m.before !== undefined) {
+    console.log(`the older page ${m.before.toFixed(1)} ms, ÷ floor ${(m.before / m.floor).toFixed(2)}`);
+}
 const p = { ringcalc: median(pastes.ringcalc), bare: median(pastes.bare) };
 console.log(`a 1 MB paste, medians of 5: ringcalc ${p.ringcalc.toFixed(1)} ms, a bare <input> ${p.bare.toFixed(1)} ms, ratio ${(p.ringcalc / p.bare).toFixed(2)}`);
 const page = readFileSync(pages.ringcalc);
