@@ -2,6 +2,8 @@
 #include "runtime/font_fit.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace ringcalc::runtime {
 namespace {
@@ -12,6 +14,12 @@ namespace {
         return extent.height <= room.height && extent.width <= room.width;
     });
 }
+
+// More steps than any font has sizes; a larger count is cut to it.
+constexpr int kMostSteps = 10000;
+
+// About how many times its font's size a line is high, for the first size measured only.
+constexpr double kLineToSize = 1.2;
 
 } // namespace
 
@@ -38,11 +46,58 @@ FontSteps fontSteps(double size, bool inPoints, double dpi) noexcept {
 double fittedFontSize(const TextMeasure& measure, const std::vector<TextRoom>& rooms, const FontSteps& steps) {
     // The places are fixed in pixels but the desktop's font is not. A family too wide even at the smallest
     // size keeps that size.
-    double size = steps.start;
-    while (size > steps.smallest && !fitsAll(measure, rooms, size)) {
-        size = std::max(size - steps.step, steps.smallest);
+    if (rooms.empty() || !(steps.step > 0) || !(steps.start > steps.smallest)) {
+        return steps.start;
     }
-    return size;
+    // Each size measured costs the toolkit a font of that size, so the steps are not walked from the top.
+    // Texts grow about in proportion to the size: one measure of every room, at the size whose line about
+    // fills the lowest room, tells which step to try; the steps next to it then find the size exactly.
+    const double stepCount = std::ceil((steps.start - steps.smallest) / steps.step);
+    const int last = stepCount < kMostSteps ? static_cast<int>(stepCount) : kMostSteps;
+    const auto sizeAt = [&steps](int index) { return std::max(steps.start - index * steps.step, steps.smallest); };
+    const auto indexAt = [&steps, last](double size) {
+        const double index = std::ceil((steps.start - size) / steps.step);
+        return index > 0 ? (index < last ? static_cast<int>(index) : last) : 0;
+    };
+    double lowest = rooms.front().height;
+    for (const TextRoom& room : rooms) {
+        lowest = std::min(lowest, room.height);
+    }
+    const int first = indexAt(lowest / kLineToSize);
+    double scale = std::numeric_limits<double>::infinity();
+    bool fitsFirst = true;
+    for (const TextRoom& room : rooms) {
+        const TextExtent extent = measure.extent(room.text, sizeAt(first));
+        fitsFirst = fitsFirst && extent.height <= room.height && extent.width <= room.width;
+        if (extent.width > 0) {
+            scale = std::min(scale, room.width / extent.width);
+        }
+        if (extent.height > 0) {
+            scale = std::min(scale, room.height / extent.height);
+        }
+    }
+    // Which steps fit, as far as they are known: 1 yes, 0 no, -1 not measured yet.
+    std::vector<signed char> known(static_cast<std::size_t>(last) + 1, -1);
+    known[static_cast<std::size_t>(first)] = fitsFirst ? 1 : 0;
+    const auto fitsAt = [&](int index) {
+        signed char& fits = known[static_cast<std::size_t>(index)];
+        if (fits < 0) {
+            fits = fitsAll(measure, rooms, sizeAt(index)) ? 1 : 0;
+        }
+        return fits == 1;
+    };
+    int index = indexAt(sizeAt(first) * scale);
+    if (fitsAt(index)) {
+        while (index > 0 && fitsAt(index - 1)) {
+            --index;
+        }
+    } else {
+        while (index < last && !fitsAt(index + 1)) {
+            ++index;
+        }
+        index = std::min(index + 1, last);
+    }
+    return sizeAt(index);
 }
 
 } // namespace ringcalc::runtime

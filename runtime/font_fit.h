@@ -63,7 +63,8 @@ struct FontSteps {
 /// inch; in pixels, a pixel at a time down to 8.
 [[nodiscard]] FontSteps fontSteps(double size, bool inPoints, double dpi) noexcept;
 
-/// The largest size of the steps at which every room's text fits its room; the smallest when none does.
+/// The largest size of the steps at which every room's text fits its room (a text no larger at a smaller
+/// size); the smallest when none does. Measures every room at the start, then a few sizes near the fit.
 [[nodiscard]] double fittedFontSize(const TextMeasure& measure, const std::vector<TextRoom>& rooms,
                                     const FontSteps& steps);
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 namespace ringcalc::runtime {
 
@@ -60,11 +61,16 @@ bool takesFocus(const ControlDescription& control) noexcept {
 namespace {
 
 [[nodiscard]] std::vector<std::size_t> byTabIndex(const WindowDescription& description) {
+    // A window has a few controls, and a stable insertion sort is all they need: std::stable_sort's merging
+    // machinery would be most of the code the browser compiles before the window shows.
     std::vector<std::size_t> order(description.controls.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&description](std::size_t a, std::size_t b) {
-        return description.controls[a].tabIndex < description.controls[b].tabIndex;
-    });
+    const auto tab = [&description](std::size_t i) { return description.controls[i].tabIndex; };
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        for (std::size_t j = i; j > 0 && tab(order[j]) < tab(order[j - 1]); --j) {
+            std::swap(order[j], order[j - 1]);
+        }
+    }
     return order;
 }
 

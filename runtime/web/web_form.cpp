@@ -10,6 +10,7 @@
 #include <emscripten.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -130,10 +131,14 @@ EM_JS(void, webFocus, (const char* name), { document.getElementById(UTF8ToString
 EM_JS(void, webSetFont, (const char* window, double size),
       { document.getElementById(UTF8ToString(window)).style.fontSize = size + "px"; });
 
-EM_JS(double, webInset, (const char* name, int side), {
+// What the page's style keeps of a control's place before its text, on each side: its padding and border.
+EM_JS(void, webInsets, (const char* name, double* insets), {
     const style = getComputedStyle(document.getElementById(UTF8ToString(name)));
     const sides = [ "left", "top", "right", "bottom" ];
-    return parseFloat(style["padding-" + sides[side]]) + parseFloat(style["border-" + sides[side] + "-width"]);
+    for (let side = 0; side < 4; side++) {
+        HEAPF64[(insets >> 3) + side] =
+            parseFloat(style["padding-" + sides[side]]) + parseFloat(style["border-" + sides[side] + "-width"]);
+    }
 });
 
 [[nodiscard]] int kindCode(ControlKind kind) noexcept {
@@ -203,9 +208,9 @@ Form::Native::~Native() {
 void Form::Native::chooseFont() {
     std::vector<TextRoom> rooms;
     for (const ControlDescription& d : m_description.controls) {
-        const std::string name = cText(d.name);
-        const Insets insets{webInset(name.c_str(), 0), webInset(name.c_str(), 1), webInset(name.c_str(), 2),
-                            webInset(name.c_str(), 3)};
+        std::array<double, 4> sides{};
+        webInsets(cText(d.name).c_str(), sides.data());
+        const Insets insets{sides[0], sides[1], sides[2], sides[3]};
         if (const auto room = textRoom(d, twipsToPixels(d.width), twipsToPixels(d.height), insets)) {
             rooms.push_back(*room);
         }

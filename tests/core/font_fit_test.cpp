@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -42,6 +44,39 @@ TEST(FontFit, TheLargestStepAtWhichEveryRoomFits) {
     for (const auto& c : cases) {
         FakeMeasure measure;
         EXPECT_EQ(fittedFontSize(measure, c.rooms, c.steps), c.expected) << c.what;
+    }
+}
+
+// A measure that is not in proportion to the size, as a toolkit's is not: advances whole pixels with a
+// pixel's margin, lines a whole pixel high. It notes each size it is asked for.
+class RoundingMeasure final : public TextMeasure {
+public:
+    [[nodiscard]] TextExtent extent(std::string_view text, double size) const override {
+        m_sizes.insert(size);
+        return {std::ceil(static_cast<double>(text.size()) * size * 0.55) + 1, std::ceil(size * 1.17)};
+    }
+    mutable std::set<double> m_sizes;
+};
+
+// Whatever the room, the size found is the one a walk down every step from the start finds, and it takes
+// no more than four sizes where the walk may take nine.
+TEST(FontFit, TheGuessedStepIsTheOneEveryStepDownFinds) {
+    for (const FontSteps steps : {FontSteps{16, 1, 8}, FontSteps{9, 0.5, 6}, FontSteps{8.25, 0.5, 6}}) {
+        for (double width = 1; width <= 140; width += 1.5) {
+            for (const double height : {8.0, 13.0, 17.0, 40.0}) {
+                const std::vector<TextRoom> rooms{{"Внутренний радиус", width, height}, {"", 500, height + 2}};
+                RoundingMeasure measure;
+                double walked = steps.start;
+                while (walked > steps.smallest &&
+                       !(measure.extent(rooms[0].text, walked).width <= width &&
+                         measure.extent("", walked).height <= height)) {
+                    walked = std::max(walked - steps.step, steps.smallest);
+                }
+                RoundingMeasure counted;
+                EXPECT_EQ(fittedFontSize(counted, rooms, steps), walked) << width << " × " << height;
+                EXPECT_LE(counted.m_sizes.size(), 4U) << width << " × " << height;
+            }
+        }
     }
 }
 
