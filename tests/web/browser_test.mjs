@@ -173,7 +173,7 @@ for (const [how, keys] of [['Space on the start focus', [null, 'Space']], ['Ente
     await page.close();
 }
 
-// --- One check per change, whatever makes it: a paste, a cut, an undo ---
+// --- One check per change, whatever makes it: a paste, a cut, an undo, a drop ---
 {
     const page = await open();
     await setText(page, 'Text1', '1');
@@ -191,6 +191,16 @@ for (const [how, keys] of [['Space on the start focus', [null, 'Space']], ['Ente
     same(await textOf(page, 'Text2'), '2', 'after the cut');
     await opens('an undo', () => page.keyboard.down('Control').then(() => page.keyboard.press('KeyZ')).then(() => page.keyboard.up('Control')));
     same(await textOf(page, 'Text2'), '25', 'after the undo');
+    // A text dragged from elsewhere and dropped in the box, as the browser's own input delivers it.
+    const client = await page.createCDPSession();
+    const place = await page.$eval('#Text2', (e) => { const r = e.getBoundingClientRect(); return { x: r.right - 4, y: r.top + r.height / 2 }; });
+    const data = { items: [{ mimeType: 'text/plain', data: '7' }], dragOperationsMask: 1 };
+    await opens('a drop', async () => {
+        for (const type of ['dragEnter', 'dragOver', 'drop']) {
+            await client.send('Input.dispatchDragEvent', { type, ...place, data });
+        }
+    });
+    same(await textOf(page, 'Text2'), '257', 'after the drop');
     await page.close();
 }
 
