@@ -67,9 +67,8 @@ TEST(FontFit, TheGuessedStepIsTheOneEveryStepDownFinds) {
                 const std::vector<TextRoom> rooms{{"Внутренний радиус", width, height}, {"", 500, height + 2}};
                 RoundingMeasure measure;
                 double walked = steps.start;
-                while (walked > steps.smallest &&
-                       !(measure.extent(rooms[0].text, walked).width <= width &&
-                         measure.extent("", walked).height <= height)) {
+                while (walked > steps.smallest && !(measure.extent(rooms[0].text, walked).width <= width &&
+                                                    measure.extent("", walked).height <= height)) {
                     walked = std::max(walked - steps.step, steps.smallest);
                 }
                 RoundingMeasure counted;
