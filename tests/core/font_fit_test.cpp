@@ -52,10 +52,10 @@ TEST(FontFit, TheLargestStepAtWhichEveryRoomFits) {
 class RoundingMeasure final : public TextMeasure {
 public:
     [[nodiscard]] TextExtent extent(std::string_view text, double size) const override {
-        m_sizes.insert(size);
+        sizes.insert(size);
         return {std::ceil(static_cast<double>(text.size()) * size * 0.55) + 1, std::ceil(size * 1.17)};
     }
-    mutable std::set<double> m_sizes;
+    mutable std::set<double> sizes;
 };
 
 // Whatever the room, the size found is the one a walk down every step from the start finds, and it takes
@@ -73,7 +73,7 @@ TEST(FontFit, TheGuessedStepIsTheOneEveryStepDownFinds) {
                 }
                 RoundingMeasure counted;
                 EXPECT_EQ(fittedFontSize(counted, rooms, steps), walked) << width << " × " << height;
-                EXPECT_LE(counted.m_sizes.size(), 4U) << width << " × " << height;
+                EXPECT_LE(counted.sizes.size(), 4U) << width << " × " << height;
             }
         }
     }
