@@ -76,16 +76,8 @@ double fittedFontSize(const TextMeasure& measure, const std::vector<TextRoom>& r
             scale = std::min(scale, room.height / extent.height);
         }
     }
-    // Which steps fit, as far as they are known: 1 yes, 0 no, -1 not measured yet.
-    std::vector<signed char> known(static_cast<std::size_t>(last) + 1, -1);
-    known[static_cast<std::size_t>(first)] = fitsFirst ? 1 : 0;
-    const auto fitsAt = [&](int index) {
-        signed char& fits = known[static_cast<std::size_t>(index)];
-        if (fits < 0) {
-            fits = fitsAll(measure, rooms, sizeAt(index)) ? 1 : 0;
-        }
-        return fits == 1;
-    };
+    // Each walk below meets a step once, so the first size is the only one it could measure again.
+    const auto fitsAt = [&](int index) { return index == first ? fitsFirst : fitsAll(measure, rooms, sizeAt(index)); };
     int index = indexAt(sizeAt(first) * scale);
     if (fitsAt(index)) {
         while (index > 0 && fitsAt(index - 1)) {

@@ -64,7 +64,8 @@ struct FontSteps {
 [[nodiscard]] FontSteps fontSteps(double size, bool inPoints, double dpi) noexcept;
 
 /// The largest size of the steps at which every room's text fits its room (a text no larger at a smaller
-/// size); the smallest when none does. Measures every room at the start, then a few sizes near the fit.
+/// size); the smallest when none does. Measures every room once, at a size guessed from the lowest room,
+/// then a few sizes near the fit.
 [[nodiscard]] double fittedFontSize(const TextMeasure& measure, const std::vector<TextRoom>& rooms,
                                     const FontSteps& steps);
 
