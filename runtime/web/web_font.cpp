@@ -12,11 +12,11 @@ EM_JS(double, webPageFontSize, (), { return parseFloat(getComputedStyle(document
 // A text's advance (in the layout's units, 1/64 of a pixel, rounded up) in the window's family at a size, and
 // a line's height there (the font's ascent and descent, as the page gives a line of it), from a canvas:
 // measuring there lays nothing out, so the page's first layout is left to its first paint. The canvas's font
-// is set only when the size changes.
+// is set only when the size changes; the family is the page's own, which the window inherits.
 EM_JS(double, webMeasure, (const char* text, int length, double size, double* lineHeight), {
     if (!Module["rcCanvas"]) {
         Module["rcCanvas"] = document.createElement("canvas").getContext("2d");
-        Module["rcFamily"] = getComputedStyle(document.getElementById("rc-measure")).fontFamily;
+        Module["rcFamily"] = getComputedStyle(document.documentElement).fontFamily;
     }
     const canvas = Module["rcCanvas"];
     if (Module["rcSize"] != size) {
