@@ -11,7 +11,7 @@ run:
 	./build/release/app/ringcalc
 
 test:
-	$(deps) build qt suites linux-suites numbers
+	$(deps) build qt suites linux-suites
 	cmake --preset dev
 	cmake --build --preset dev
 	ctest --preset dev
@@ -41,7 +41,7 @@ test-windows: windows
 # The browser: one self-contained page, build/web/ringcalc.html; its suites are the toolkit-free one under node
 # and the page in Chromium, driven by puppeteer-core (installed from tests/web's lockfile when it changes).
 web:
-	$(deps) build numbers web
+	$(deps) build web
 	cmake --preset web
 	cmake --build --preset web
 
@@ -77,7 +77,7 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 tidy:
-	$(deps) build qt suites bench numbers windows web check
+	$(deps) build qt suites bench windows web check
 	cmake --preset dev -DRINGCALC_BENCH=ON
 	cmake --preset win64
 	cmake --preset web

@@ -1,6 +1,6 @@
 // The two conversions between decimal text and doubles that the number texts are built on. Each has two
 // implementations: on the standard library's <charconv>, and where that library has no such conversions
-// for doubles, on fast_float and the C library's printf. Both pass the same tests.
+// for doubles, on exact integer arithmetic of our own. Both pass the same tests.
 #pragma once
 
 #include <string>

@@ -59,7 +59,7 @@ TEST(NumberText, WritesFifteenSignificantDigitsLikePercentG) {
 }
 
 #ifdef __EMSCRIPTEN__
-// In the browser's build the texts are the C library's printf's: the reference there is the JavaScript
+// In the browser's build the texts are our own exact arithmetic's: the reference there is the JavaScript
 // engine's own conversion, whose exponent form gives the exact decimal digits of a double up to 100 after
 // the point ("-1.2345000...e+2"). Rounded here to 15 digits, ties to even as printf does.
 EM_JS(int, jsExponentialInto, (double value, char* out, int size), {
@@ -130,7 +130,7 @@ std::string printfText(double value) {
 #if defined(__EMSCRIPTEN__)
     return jsPercentG15(value);
 #elif defined(RINGCALC_ORACLE_CHARCONV)
-    // The implementation under test is printf's own: the standard library's <charconv> judges it instead.
+    // The implementation under test is the one for a library without <charconv>: this one's judges it.
     std::array<char, 64> buffer{};
     const auto written =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);

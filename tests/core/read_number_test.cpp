@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <random>
 #include <string>
 
 namespace {
@@ -100,6 +103,38 @@ TEST(ReadNumber, MagnitudesBeyondADoubleRaiseOverflow) {
 TEST(ReadNumber, ReadsAMegabyteOfDigits) {
     // One point, then a million digits: 0.333... reads as the double nearest 1/3.
     EXPECT_EQ(ReadNumber("0." + std::string(1'000'000, '3')), 1.0 / 3.0);
+}
+
+// Texts made from random doubles, whose correct reading follows from the double itself: its 17 digits read
+// back to it; the exact midpoint to the next double up (printf writes it whole from a long double, which
+// holds it where the C library is glibc) reads as the even one of the two, and a digit 1 after its last
+// (the 802nd) tips it up.
+TEST(ReadNumber, ReadsRandomDoublesAndTheMidpointsBetweenThem) {
+    std::mt19937_64 random(20261209);
+    int mismatches = 0;
+    const auto expectRead = [&mismatches](const std::string& text, double expected) {
+        if (ReadNumber(text) != expected && ++mismatches <= 5) {
+            ADD_FAILURE() << text.substr(0, 30) << "... != " << std::hexfloat << expected;
+        }
+    };
+    for (int i = 0; i < 10'000; ++i) {
+        const double value = std::fabs(ringcalc::testing::bitCast<double>(random()));
+        const double next = std::nextafter(value, INFINITY);
+        if (!std::isfinite(next)) {
+            continue;
+        }
+        char text[1000];
+        std::snprintf(text, sizeof text, "%.17g", value);
+        expectRead(text, value);
+#if defined(__GLIBC__) && LDBL_MANT_DIG >= 64
+        std::snprintf(text, sizeof text, "%.800Le", (static_cast<long double>(value) + next) / 2);
+        std::string midpoint = text;
+        expectRead(midpoint, (ringcalc::testing::bitCast<std::uint64_t>(value) & 1U) == 0 ? value : next);
+        midpoint.insert(midpoint.find('e'), "1");
+        expectRead(midpoint, next);
+#endif
+    }
+    EXPECT_EQ(mismatches, 0);
 }
 
 } // namespace
