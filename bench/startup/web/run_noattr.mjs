@@ -1,0 +1,119 @@
+// Start-up in the browser: the page, its floor (the least emscripten program of the same build and flags
+// with the same nine controls, under the same policy) and a bare HTML page with plain JavaScript, each
+// opened in turn in a fresh tab of headless Chromium from file://, RUNS times. A page is interactive when
+// every control is there, the button's handler bound and the focus on it, and a frame has been painted
+// after that. Then a 1 MB paste into a box of the page against one into the bare page's box. Prints every
+// run, then medians and ratios.
+// Usage: node bench/startup/web/run.mjs [BUILD_DIR]   (build/web by default; RUNS=15, SETTLE_MS=200; BEFORE=an older
+// ringcalc.html to time as a fourth page)
+import { createRequire } from 'node:module';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { dirname, join, resolve } from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+import { gzipSync } from 'node:zlib';
+
+const here = dirname(fileURLToPath(import.meta.url));
+const repo = resolve(here, '../../..');
+const build = resolve(process.argv[2] || join(repo, 'build/web'));
+const runs = Number(process.env.RUNS || 15);
+const settle = Number(process.env.SETTLE_MS || 200); // after each tab closes, so that no page is timed while
+                                                     // the browser is still tearing down the last one
+const requireFromTests = createRequire(join(repo, 'tests/web/package.json'));
+const puppeteer = (await import(pathToFileURL(requireFromTests.resolve('puppeteer-core')).href)).default;
+
+const pages = {
+    ringcalc: join(build, 'ringcalc.html'),
+    floor: join(build, 'bench/startup/web/floor.html'),
+    bare: join(here, 'bare.html'),
+    ...(process.env.BEFORE ? { before: resolve(process.env.BEFORE) } : {}),
+};
+const profile = mkdtempSync(join(tmpdir(), 'ringcalc-bench-'));
+const browser = await puppeteer.launch({
+    executablePath: '/usr/bin/chromium', headless: true, userDataDir: profile,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+           '--disable-component-update', '--disable-sync'],
+});
+
+// Milliseconds from the navigation's start to the first frame painted once the page is interactive.
+async function startUp(path) {
+    const page = await browser.newPage();
+    await page.evaluateOnNewDocument(() => {
+        const ready = () => document.getElementById('Label4') && document.activeElement &&
+            document.activeElement.id === 'Command2';
+        const watch = () => {
+            if (!ready()) {
+                requestAnimationFrame(watch);
+                return;
+            }
+            requestAnimationFrame(() => setTimeout(() => { window.rcInteractive = performance.now(); }, 0));
+        };
+        new MutationObserver((_, observer) => {
+            if (ready()) {
+                observer.disconnect();
+                watch();
+            }
+        }).observe(document, { childList: true, subtree: true });
+        document.addEventListener('focusin', () => ready() && watch());
+    });
+    await page.goto(pathToFileURL(path).href, { waitUntil: 'load' });
+    await page.waitForFunction(() => window.rcInteractive !== undefined, { timeout: 30000 });
+    const time = await page.evaluate(() => window.rcInteractive);
+    await page.close();
+    await new Promise((done) => setTimeout(done, settle));
+    return time;
+}
+
+// Milliseconds to paste a megabyte into Text2 and paint it.
+async function paste(path) {
+    const page = await browser.newPage();
+    await page.goto(pathToFileURL(path).href, { waitUntil: 'load' });
+    await page.waitForSelector('#Text2');
+    const time = await page.evaluate(() => new Promise((done) => {
+        const box = document.getElementById('Text2');
+        box.focus();
+        box.select();
+        const start = performance.now();
+        document.execCommand('insertText', false, 'x'.repeat(1 << 20));
+        requestAnimationFrame(() => setTimeout(() => done(box.value.length === 1 << 20 ? performance.now() - start : NaN), 0));
+    }));
+    await page.close();
+    return time;
+}
+
+const median = (values) => {
+    const sorted = [...values].sort((a, b) => a - b);
+    return sorted.length % 2 ? sorted[(sorted.length - 1) / 2] : (sorted[sorted.length / 2 - 1] + sorted[sorted.length / 2]) / 2;
+};
+const names = Object.keys(pages);
+const times = Object.fromEntries(names.map((n) => [n, []]));
+for (let run = 0; run < runs; run++) {
+    const order = names.map((_, i) => names[(i + run) % names.length]); // each goes first in turn
+    for (const name of order) {
+        times[name].push(await startUp(pages[name]));
+    }
+    console.log(`run ${run + 1}: ` + names.map((n) => `${n} ${times[n][run].toFixed(1)} ms`).join(', '));
+}
+const pastes = { ringcalc: [], bare: [] };
+for (let run = 0; run < 5; run++) {
+    for (const name of Object.keys(pastes)) {
+        pastes[name].push(await paste(pages[name]));
+    }
+}
+await browser.close();
+rmSync(profile, { recursive: true, force: true });
+
+const m = Object.fromEntries(names.map((n) => [n, median(times[n])]));
+console.log(`medians of ${runs}: ringcalc ${m.ringcalc.toFixed(1)} ms, floor ${m.floor.toFixed(1)} ms, bare ${m.bare.toFixed(1)} ms`);
+console.log(`ringcalc ÷ floor ${(m.ringcalc / m.floor).toFixed(2)} (goal: at most 1.10), ringcalc ÷ bare ${(m.ringcalc / m.bare).toFixed(2)}`);
+// Each run's own ratio too: the two pages of one run are timed a moment apart, so a machine that drifts
+// between runs moves both.
+const paired = median(times.ringcalc.map((t, i) => t / times.floor[i]));
+console.log(`median of each run's ringcalc ÷ floor ${paired.toFixed(2)}`);
+if (m.before !== undefined) {
+    console.log(`the older page ${m.before.toFixed(1)} ms, ÷ floor ${(m.before / m.floor).toFixed(2)}`);
+}
+const p = { ringcalc: median(pastes.ringcalc), bare: median(pastes.bare) };
+console.log(`a 1 MB paste, medians of 5: ringcalc ${p.ringcalc.toFixed(1)} ms, a bare <input> ${p.bare.toFixed(1)} ms, ratio ${(p.ringcalc / p.bare).toFixed(2)}`);
+const page = readFileSync(pages.ringcalc);
+console.log(`the page: ${page.length} bytes, ${gzipSync(page, { level: 9 }).length} gzipped (goal: at most 100 KB)`);
