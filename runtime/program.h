@@ -53,15 +53,8 @@ private:
 /// Starts the program: builds and shows the start window and runs the message loop until the program
 /// ends, then ends the process with the loop's exit status. SIGTERM, SIGINT and SIGHUP end the program as
 /// "Exit" does, with status 0, unless they were ignored when it started. When no window platform can start
-/// or the window cannot be built, one line on standard error says why and the status is 1. Never returns, but
-/// in the browser: there the loop is the page's own, and start returns to it once the window is up.
-#ifdef __EMSCRIPTEN__
-// Not returning there means a throw through the program's frames, which costs the page's start a
-// millisecond and more; after start the entry point does nothing, so returning changes nothing else.
-void start(const ProjectDescriptor& project, int argc, char** argv);
-#else
+/// or the window cannot be built, one line on standard error says why and the status is 1. Never returns.
 [[noreturn]] void start(const ProjectDescriptor& project, int argc, char** argv);
-#endif
 
 /// Ends the program at once: its windows go away and the message loop returns with status 0.
 void end();

@@ -64,10 +64,11 @@ Program::Program(const ProjectDescriptor& project, MessageBoxService& messageBox
 Program::~Program() = default;
 
 // The page has no loop of ours: the program stays as the page's handlers call it, until end() or the tab
-// goes. The runtime stays when main returns, and nothing is destroyed at its end.
+// goes.
 void start(const ProjectDescriptor& project, int /*argc*/, char** /*argv*/) {
     static WebMessageBox messageBox;
     static const std::unique_ptr<Program> program = buildProgram(project, messageBox);
+    emscripten_exit_with_live_runtime();
 }
 
 void end() {
