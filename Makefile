@@ -65,6 +65,7 @@ fuzz:
 	cmake --build --preset fuzz
 	./build/fuzz/fuzz/fuzz_read_number -max_total_time=60
 	./build/fuzz/fuzz/fuzz_show_result -max_total_time=60
+	./build/fuzz/fuzz/fuzz_decimal_text -max_total_time=60
 
 package:
 	$(deps) build qt package
