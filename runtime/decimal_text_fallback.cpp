@@ -139,6 +139,22 @@ constexpr int kQuotientBits = 55;
     return q;
 }
 
+// value * 5^exponent as numerator / denominator, the power on the side its sign puts it.
+struct Ratio {
+    Natural numerator;
+    Natural denominator;
+};
+
+[[nodiscard]] Ratio timesPowerOfFive(const Natural& value, std::int64_t exponent) noexcept {
+    Ratio ratio{value, Natural(1)};
+    if (exponent >= 0) {
+        ratio.numerator.multiplyPowerOfFive(exponent);
+    } else {
+        ratio.denominator.multiplyPowerOfFive(-exponent);
+    }
+    return ratio;
+}
+
 // The quotient's lowest bit is the one below the kept ones: rounds it away, half to even.
 [[nodiscard]] std::uint64_t roundHalfToEven(Quotient q) noexcept {
     const std::uint64_t kept = q.value >> 1U;
@@ -239,13 +255,7 @@ DecimalRead readDecimal(std::string_view text, double& value) noexcept {
         return DecimalRead::OutOfRange;
     }
     // digits * 10^exponent = numerator / denominator * 2^exponent.
-    Natural numerator = digits;
-    Natural denominator(1);
-    if (exponent >= 0) {
-        numerator.multiplyPowerOfFive(exponent);
-    } else {
-        denominator.multiplyPowerOfFive(-exponent);
-    }
+    const auto [numerator, denominator] = timesPowerOfFive(digits, exponent);
     // The value lies in [2^(top - 1), 2^(top + 1)). The quotient keeps 53 bits and one to round with,
     // two more when the value is in the upper half, never below the smallest subnormal's half.
     const std::int64_t top = numerator.bitLength() - denominator.bitLength() + exponent;
@@ -280,13 +290,7 @@ std::string generalText15(double value) {
     for (;;) {
         // value / 10^(order - 14) = mantissa * 5^(14 - order) * 2^(binary + 14 - order), with one bit more.
         const std::int64_t shift = kPrecision - 1 - order;
-        Natural numerator = mantissa;
-        Natural denominator(1);
-        if (shift >= 0) {
-            numerator.multiplyPowerOfFive(shift);
-        } else {
-            denominator.multiplyPowerOfFive(-shift);
-        }
+        const auto [numerator, denominator] = timesPowerOfFive(mantissa, shift);
         const Quotient q = divide(numerator, denominator, binary + shift + 1);
         if ((q.value >> 1U) >= kLowest * 10 || (q.value >> 1U) < kLowest) {
             order += (q.value >> 1U) < kLowest ? -1 : 1;
