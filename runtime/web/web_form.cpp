@@ -24,8 +24,7 @@ EM_JS(void, webCreateWindow, (const char* name, const char* caption, int width, 
     window.className = "rc-window";
     window.setAttribute("role", "group");
     window.setAttribute("aria-label", UTF8ToString(caption));
-    window.style.width = width + "px";
-    window.style.height = height + "px";
+    window.style.cssText = "width:" + width + "px;height:" + height + "px";
     document.title = UTF8ToString(caption);
     document.getElementById("rc-screen").appendChild(window);
 });
@@ -73,28 +72,21 @@ EM_JS(void, webCreateControl,
               element.textContent = text;
               if (autoSize) {
                   element.setAttribute("aria-live", "polite");
-                  element.classList.add("rc-fit");
               }
           }
           element.id = id;
-          element.classList.add("rc-control");
-          if (centred) {
-              element.classList.add("rc-centred");
-          }
-          if (framed) {
-              element.classList.add("rc-framed");
+          // The classes and the place each in one assignment: the style is parsed once, not once a property.
+          element.className = "rc-control" + (autoSize ? " rc-fit" : "") + (centred ? " rc-centred" : "") +
+                              (framed ? " rc-framed" : "");
+          let place = "order:" + narrowOrder + ";left:" + left + "px;top:" + top + "px";
+          if (!autoSize) {
+              place += ";width:" + width + "px;height:" + height + "px";
           }
           if (colour >= 0) {
-              element.style.color =
-                  "rgb(" + (colour & 255) + "," + ((colour >> 8) & 255) + "," + ((colour >> 16) & 255) + ")";
+              place +=
+                  ";color:rgb(" + (colour & 255) + "," + ((colour >> 8) & 255) + "," + ((colour >> 16) & 255) + ")";
           }
-          element.style.order = narrowOrder;
-          element.style.left = left + "px";
-          element.style.top = top + "px";
-          if (!autoSize) {
-              element.style.width = width + "px";
-              element.style.height = height + "px";
-          }
+          element.style.cssText = place;
           parent.appendChild(element);
       });
 
