@@ -3,18 +3,14 @@
 // in the page. The pages are served from 127.0.0.1 cross-origin isolated, where the browser's clock runs at
 // 5 µs rather than 100 µs, with their policy taken off so that the timing can go in. Prints the medians.
 // Usage: node bench/startup/web/inside.mjs [BUILD_DIR]   (build/web by default; RUNS=41)
-import { createRequire } from 'node:module';
 import { readFileSync } from 'node:fs';
 import { createServer } from 'node:http';
-import { dirname, join, resolve } from 'node:path';
-import { fileURLToPath, pathToFileURL } from 'node:url';
+import { join, resolve } from 'node:path';
+import { loadPuppeteer, median, repo } from './common.mjs';
 
-const here = dirname(fileURLToPath(import.meta.url));
-const repo = resolve(here, '../../..');
 const build = resolve(process.argv[2] || join(repo, 'build/web'));
 const runs = Number(process.env.RUNS || 41);
-const requireFromTests = createRequire(join(repo, 'tests/web/package.json'));
-const puppeteer = (await import(pathToFileURL(requireFromTests.resolve('puppeteer-core')).href)).default;
+const puppeteer = await loadPuppeteer();
 
 // Each JavaScript function the program imports by name adds its time to rcInside[name]; main and the
 // throw that ends `start` are timed too.
@@ -68,7 +64,6 @@ for (let run = 0; run < runs; run++) {
 await browser.close();
 server.close();
 
-const median = (values) => [...values].sort((a, b) => a - b)[(values.length - 1) >> 1];
 for (const [name, all] of Object.entries(times)) {
     if (all.includes(null)) throw new Error('inside.mjs: the page was not cross-origin isolated');
     const parts = Object.keys(all[0]).filter((key) => key !== 'thrown');

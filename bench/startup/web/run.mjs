@@ -6,56 +6,27 @@
 // run, then medians and ratios.
 // Usage: node bench/startup/web/run.mjs [BUILD_DIR]   (build/web by default; RUNS=31, SETTLE_MS=200; BEFORE=an older
 // ringcalc.html to time as a fourth page)
-import { createRequire } from 'node:module';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { dirname, join, resolve } from 'node:path';
-import { fileURLToPath, pathToFileURL } from 'node:url';
+import { join, resolve } from 'node:path';
+import { pathToFileURL } from 'node:url';
 import { gzipSync } from 'node:zlib';
+import { chromiumOptions, loadPuppeteer, median, repo, startPages, watchInteractive } from './common.mjs';
 
-const here = dirname(fileURLToPath(import.meta.url));
-const repo = resolve(here, '../../..');
 const build = resolve(process.argv[2] || join(repo, 'build/web'));
 const runs = Number(process.env.RUNS || 31); // fewer scatter the ratio by more than the goal's margin
 const settle = Number(process.env.SETTLE_MS || 200); // after each tab closes, so that no page is timed while
                                                      // the browser is still tearing down the last one
-const requireFromTests = createRequire(join(repo, 'tests/web/package.json'));
-const puppeteer = (await import(pathToFileURL(requireFromTests.resolve('puppeteer-core')).href)).default;
+const puppeteer = await loadPuppeteer();
 
-const pages = {
-    ringcalc: join(build, 'ringcalc.html'),
-    floor: join(build, 'bench/startup/web/floor.html'),
-    bare: join(here, 'bare.html'),
-    ...(process.env.BEFORE ? { before: resolve(process.env.BEFORE) } : {}),
-};
+const pages = startPages(build);
 const profile = mkdtempSync(join(tmpdir(), 'ringcalc-bench-'));
-const browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium', headless: true, userDataDir: profile,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-           '--disable-component-update', '--disable-sync'],
-});
+const browser = await puppeteer.launch(chromiumOptions(profile));
 
 // Milliseconds from the navigation's start to the first frame painted once the page is interactive.
 async function startUp(path) {
     const page = await browser.newPage();
-    await page.evaluateOnNewDocument(() => {
-        const ready = () => document.getElementById('Label4') && document.activeElement &&
-            document.activeElement.id === 'Command2';
-        const watch = () => {
-            if (!ready()) {
-                requestAnimationFrame(watch);
-                return;
-            }
-            requestAnimationFrame(() => setTimeout(() => { window.rcInteractive = performance.now(); }, 0));
-        };
-        new MutationObserver((_, observer) => {
-            if (ready()) {
-                observer.disconnect();
-                watch();
-            }
-        }).observe(document, { childList: true, subtree: true, attributes: true });
-        document.addEventListener('focusin', () => ready() && watch());
-    });
+    await page.evaluateOnNewDocument(watchInteractive);
     await page.goto(pathToFileURL(path).href, { waitUntil: 'load' });
     await page.waitForFunction(() => window.rcInteractive !== undefined, { timeout: 30000 });
     const time = await page.evaluate(() => window.rcInteractive);
@@ -81,10 +52,6 @@ async function paste(path) {
     return time;
 }
 
-const median = (values) => {
-    const sorted = [...values].sort((a, b) => a - b);
-    return sorted.length % 2 ? sorted[(sorted.length - 1) / 2] : (sorted[sorted.length / 2 - 1] + sorted[sorted.length / 2]) / 2;
-};
 const names = Object.keys(pages);
 const times = Object.fromEntries(names.map((n) => [n, []]));
 for (let run = 0; run < runs; run++) {

@@ -1,0 +1,65 @@
+// What the browser benchmarks share: the suite's puppeteer-core, the pages, the watch for a page's being
+// interactive, and the median.
+import { createRequire } from 'node:module';
+import { dirname, join, resolve } from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+
+const here = dirname(fileURLToPath(import.meta.url));
+export const repo = resolve(here, '../../..');
+
+/// The puppeteer-core that the browser suite installs (no browser download: Debian's chromium drives it).
+export async function loadPuppeteer() {
+    const requireFromTests = createRequire(join(repo, 'tests/web/package.json'));
+    return (await import(pathToFileURL(requireFromTests.resolve('puppeteer-core')).href)).default;
+}
+
+/// How the benchmarks start Debian's chromium: headless, with nothing of its own going on in the background.
+export function chromiumOptions(userDataDir) {
+    return {
+        executablePath: '/usr/bin/chromium', headless: true, userDataDir,
+        args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+               '--disable-component-update', '--disable-sync'],
+    };
+}
+
+/// The page, its floor and the bare page, from the build folder (argv[2], build/web by default).
+export function startPages(build) {
+    return {
+        ringcalc: join(build, 'ringcalc.html'),
+        floor: join(build, 'bench/startup/web/floor.html'),
+        bare: join(here, 'bare.html'),
+        ...(process.env.BEFORE ? { before: resolve(process.env.BEFORE) } : {}),
+    };
+}
+
+/// Run in the page before its own script (evaluateOnNewDocument): once every control is there and the focus
+/// is on the button, waits for a frame painted after that and sets window.rcInteractive, and marks the moment
+/// "rc-interactive" for a trace.
+export function watchInteractive() {
+    const ready = () => document.getElementById('Label4') && document.activeElement &&
+        document.activeElement.id === 'Command2';
+    const watch = () => {
+        if (!ready()) {
+            requestAnimationFrame(watch);
+            return;
+        }
+        requestAnimationFrame(() => setTimeout(() => {
+            window.rcInteractive = performance.now();
+            performance.mark('rc-interactive');
+        }, 0));
+    };
+    new MutationObserver((_, observer) => {
+        if (ready()) {
+            observer.disconnect();
+            watch();
+        }
+    }).observe(document, { childList: true, subtree: true, attributes: true });
+    document.addEventListener('focusin', () => ready() && watch());
+}
+
+/// The middle value, or the mean of the two middle ones.
+export function median(values) {
+    const sorted = [...values].sort((a, b) => a - b);
+    const half = sorted.length >> 1;
+    return sorted.length % 2 ? sorted[half] : (sorted[half - 1] + sorted[half]) / 2;
+}
