@@ -41,9 +41,12 @@ const browser = await puppeteer.launch({
 // A fresh page; every request and console message it makes is kept for the last checks.
 const requests = [];
 const messages = [];
-async function open(viewport = { width: 1024, height: 768 }) {
+async function open(viewport = { width: 1024, height: 768 }, beforeScript = null) {
     const page = await browser.newPage();
     await page.setViewport(viewport);
+    if (beforeScript) {
+        await page.evaluateOnNewDocument(beforeScript);
+    }
     page.on('request', (request) => requests.push(request.url()));
     page.on('console', (message) => messages.push(message.text()));
     page.on('pageerror', (error) => messages.push(String(error)));
@@ -89,6 +92,11 @@ const shownPrompt = (prompt) => prompt.replace(/\r\n?/g, '\n');
     same(cut.join(','), '', 'captions cut');
     const tabIndexes = await page.evaluate(() => [...document.querySelectorAll('[tabindex]')].map((e) => e.id));
     same(tabIndexes.join(','), '', 'elements with a tab index of their own');
+    // A browser without a canvas off the page measures on the page's own, to the same font.
+    const fontOf = (p) => p.$eval('#' + cases.window, (e) => e.style.fontSize);
+    const older = await open(undefined, () => { delete window.OffscreenCanvas; });
+    same(await fontOf(older), await fontOf(page), 'the font measured on the page\'s own canvas');
+    await older.close();
     await page.close();
 }
 
