@@ -2,12 +2,13 @@
 // the navigation to the page's being interactive, from a trace of each start (the threads' own clocks, which
 // a busy machine does not run on while it runs something else). The page, its floor and the bare page in
 // turn, as run.mjs opens them; prints the medians and ratios, and the main parts of each.
-// Usage: node bench/startup/web/busy.mjs [BUILD_DIR]   (build/web by default; RUNS=15; BEFORE=an older page)
+// Usage: node bench/startup/web/busy.mjs [BUILD_DIR]   (build/web by default; RUNS=15, SETTLE_MS=200; BEFORE=an
+// older page)
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { chromiumOptions, loadPuppeteer, median, repo, startPages, watchInteractive } from './common.mjs';
+import { chromiumOptions, loadPuppeteer, median, repo, settleMs, startPages, watchInteractive } from './common.mjs';
 
 const build = resolve(process.argv[2] || join(repo, 'build/web'));
 const runs = Number(process.env.RUNS || 15);
@@ -30,12 +31,13 @@ const PARTS = {
 async function work(path) {
     const page = await browser.newPage();
     await page.evaluateOnNewDocument(watchInteractive);
-    await page.tracing.start({ categories: ['disabled-by-default-devtools.timeline', 'devtools.timeline', 'blink', 'blink.user_timing', 'v8', 'v8.wasm'] });
+    await page.tracing.start({ categories: ['disabled-by-default-devtools.timeline', 'devtools.timeline', 'blink',
+                                            'blink.user_timing', 'v8', 'v8.wasm'] });
     await page.goto(pathToFileURL(path).href, { waitUntil: 'load' });
     await page.waitForFunction(() => window.rcInteractive !== undefined, { timeout: 30000 });
     const events = JSON.parse(Buffer.from(await page.tracing.stop()).toString('utf8')).traceEvents;
     await page.close();
-    await new Promise((done) => setTimeout(done, 200));
+    await new Promise((done) => setTimeout(done, settleMs));
     const parse = events.find((e) => e.name === 'ParseHTML');
     const mark = events.find((e) => e.name === 'rc-interactive');
     if (!parse || !mark) {

@@ -13,6 +13,10 @@ export async function loadPuppeteer() {
     return (await import(pathToFileURL(requireFromTests.resolve('puppeteer-core')).href)).default;
 }
 
+/// The wait after each tab closes (SETTLE_MS, 200 by default), so that no page is timed while the browser is
+/// still tearing down the last one.
+export const settleMs = Number(process.env.SETTLE_MS || 200);
+
 /// How the benchmarks start Debian's chromium: headless, with nothing of its own going on in the background.
 export function chromiumOptions(userDataDir) {
     return {

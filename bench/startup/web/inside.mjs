@@ -6,7 +6,7 @@
 import { readFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { join, resolve } from 'node:path';
-import { loadPuppeteer, median, repo } from './common.mjs';
+import { loadPuppeteer, median, repo, settleMs } from './common.mjs';
 
 const build = resolve(process.argv[2] || join(repo, 'build/web'));
 const runs = Number(process.env.RUNS || 41);
@@ -58,7 +58,7 @@ for (let run = 0; run < runs; run++) {
         await tab.waitForFunction(() => window.rcInside && window.rcInside.main !== undefined);
         times[name].push(await tab.evaluate(() => crossOriginIsolated ? window.rcInside : null));
         await tab.close();
-        await new Promise((done) => setTimeout(done, 200));
+        await new Promise((done) => setTimeout(done, settleMs));
     }
 }
 await browser.close();

@@ -11,12 +11,10 @@ import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { gzipSync } from 'node:zlib';
-import { chromiumOptions, loadPuppeteer, median, repo, startPages, watchInteractive } from './common.mjs';
+import { chromiumOptions, loadPuppeteer, median, repo, settleMs, startPages, watchInteractive } from './common.mjs';
 
 const build = resolve(process.argv[2] || join(repo, 'build/web'));
 const runs = Number(process.env.RUNS || 31); // fewer scatter the ratio by more than the goal's margin
-const settle = Number(process.env.SETTLE_MS || 200); // after each tab closes, so that no page is timed while
-                                                     // the browser is still tearing down the last one
 const puppeteer = await loadPuppeteer();
 
 const pages = startPages(build);
@@ -31,7 +29,7 @@ async function startUp(path) {
     await page.waitForFunction(() => window.rcInteractive !== undefined, { timeout: 30000 });
     const time = await page.evaluate(() => window.rcInteractive);
     await page.close();
-    await new Promise((done) => setTimeout(done, settle));
+    await new Promise((done) => setTimeout(done, settleMs));
     return time;
 }
 
