@@ -26,7 +26,7 @@ EM_JS(void, webShowBox, (const char* prompt, const char* title, int buttons, int
     }
     const dialog = document.getElementById("rc-box");
     const showNext = function() {
-        const next = queue[0];
+        const next = Module["rcBoxes"][0];
         document.getElementById("rc-box-title").textContent = next.title;
         document.getElementById("rc-box-text").textContent = next.prompt;
         document.getElementById("rc-box-icon").hidden = next.icon != 16;
@@ -38,7 +38,7 @@ EM_JS(void, webShowBox, (const char* prompt, const char* title, int buttons, int
             button.textContent = pair[0];
             button.value = pair[1];
             button.addEventListener(
-                "click", function() { dialog.close(); });
+                "click", function() { dialog.rcDone(); });
             row.appendChild(button);
         }
         dialog.rcFocusBefore = dialog.open ? dialog.rcFocusBefore : document.activeElement;
@@ -47,18 +47,32 @@ EM_JS(void, webShowBox, (const char* prompt, const char* title, int buttons, int
         }
         row.firstChild.focus();
     };
-    if (!dialog.rcClosing) {
-        dialog.rcClosing = true;
+    if (!dialog.rcDone) {
+        // A box leaves the queue the moment it is answered, not when the dialog's close event comes a task
+        // later: a box asked for in between (by a key typed at once) would wait for that event, unseen.
+        dialog.rcDone = function() {
+            const waiting = Module["rcBoxes"];
+            waiting.shift();
+            if (waiting.length > 0) {
+                showNext();
+                return;
+            }
+            dialog.close();
+            const before = dialog.rcFocusBefore;
+            if (before && before.isConnected) {
+                before.focus();
+            }
+        };
+        dialog.addEventListener(
+            "cancel", function(event) {
+                event.preventDefault();
+                dialog.rcDone();
+            });
+        // Where the browser lets Escape close the dialog regardless, a box still waiting is shown again.
         dialog.addEventListener(
             "close", function() {
-                queue.shift();
-                if (queue.length > 0) {
+                if (Module["rcBoxes"].length > 0 && !dialog.open) {
                     showNext();
-                    return;
-                }
-                const before = dialog.rcFocusBefore;
-                if (before && before.isConnected) {
-                    before.focus();
                 }
             });
     }

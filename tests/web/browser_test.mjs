@@ -181,6 +181,22 @@ for (const [how, keys] of [['Space on the start focus', [null, 'Space']], ['Ente
     await page.close();
 }
 
+// --- A warning asked for in the same moment as the last one is answered is shown then, not a task later ---
+{
+    const page = await open();
+    await setText(page, 'Text1', '1');
+    await page.focus('#Text2');
+    await page.keyboard.press('5');
+    same(await page.evaluate(() => {
+        document.querySelector('#rc-box-buttons button').click();
+        const inner = document.getElementById('Text2');
+        inner.value += '5';
+        inner.dispatchEvent(new Event('input'));
+        return document.getElementById('rc-box').open;
+    }), true, 'a warning just after the last one closed');
+    await page.close();
+}
+
 // --- One check per change, whatever makes it: a paste, a cut, an undo, a drop ---
 {
     const page = await open();
