@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""Finishes the page emscripten wrote: the program's icon inline as the tab's icon, and a security policy
-that lets nothing in but the page's own script and style, by their hashes, and its WebAssembly. With --site,
-also the folder for a web server: the page as index.html with its web app manifest and the worker that
-keeps it for offline use, which that page alone may load from its own server.
+"""Finishes the page emscripten wrote: the page in ASCII, the program's icon inline as the tab's icon, and a
+security policy that lets nothing in but the page's own script and style, by their hashes, and its
+WebAssembly. With --site, also the folder for a web server: the page as index.html with its web app
+manifest and the worker that keeps it for offline use, which that page alone may load from its own server.
 
 Usage: finish_page.py PAGE ICON_PNG OUT [--site DIR VERSION]   (DIR holds icon-192.png and icon-512.png)
 """
@@ -21,7 +21,34 @@ def digest(text: str) -> str:
 REGISTER = "if ('serviceWorker' in navigator) { navigator.serviceWorker.register('sw.js'); }"
 
 
+NON_ASCII = re.compile(r"[^\x00-\x7f]")
+
+
+def script_escape(char: str) -> str:
+    units = char.encode("utf-16-be")
+    return "".join("\\u" + units[i:i + 2].hex() for i in range(0, len(units), 2))
+
+
+def ascii_only(page: str) -> str:
+    """The page in ASCII, its texts unchanged: other characters as escapes in its scripts and as character
+    references in its markup. The browser reads a page that has none as single bytes rather than as UTF-16,
+    which decodes it several times faster at every start."""
+    def script(body: str) -> str:
+        if re.search(r"\\" + NON_ASCII.pattern, body):
+            sys.exit("finish_page.py: a backslash before a non-ASCII character in a script")
+        return "<script>" + NON_ASCII.sub(lambda c: script_escape(c.group()), body) + "</script>"
+
+    def markup(text: str) -> str:
+        if any(NON_ASCII.search(style) for style in re.findall(r"<style>(.*?)</style>", text, re.S)):
+            sys.exit("finish_page.py: a non-ASCII character in a style")
+        return NON_ASCII.sub(lambda c: "&#%d;" % ord(c.group()), text)
+
+    parts = re.split(r"<script>(.*?)</script>", page, flags=re.S)
+    return "".join(script(part) if i % 2 else markup(part) for i, part in enumerate(parts))
+
+
 def finished(page: str, icon: str, site: bool) -> str:
+    page = ascii_only(page)
     if site:
         page = page.replace("</body>", "<script>" + REGISTER + "</script>\n</body>", 1)
     scripts = re.findall(r"<script>(.*?)</script>", page, re.S)
