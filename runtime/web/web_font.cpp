@@ -10,9 +10,9 @@ namespace {
 EM_JS(double, webPageFontSize, (), { return parseFloat(getComputedStyle(document.documentElement).fontSize) || 16; });
 
 // A text's advance (in the layout's units, 1/64 of a pixel, rounded up) in the window's family at a size, and
-// a line's height there (the font's ascent and descent, as the page gives a line of it), from a canvas:
-// measuring there lays nothing out, so the page's first layout is left to its first paint. The canvas's font
-// is set and a line measured only when the size changes; the family is the page's own, which the window
+// a line's height there (the font's ascent and descent, as the page gives a line of it, the same for any
+// text), from a canvas: measuring there lays nothing out, so the page's first layout is left to its first
+// paint. The canvas's font is set only when the size changes; the family is the page's own, which the window
 // inherits. A canvas off the page measures the same and is made in half the time; an older browser has only
 // the page's own.
 EM_JS(double, webMeasure, (const char* text, int length, double size, double* lineHeight), {
@@ -26,11 +26,10 @@ EM_JS(double, webMeasure, (const char* text, int length, double size, double* li
     if (Module["rcSize"] != size) {
         Module["rcSize"] = size;
         canvas.font = size + "px " + Module["rcFamily"];
-        const line = canvas.measureText("Xg");
-        Module["rcLine"] = line.fontBoundingBoxAscent + line.fontBoundingBoxDescent;
     }
-    HEAPF64[lineHeight >> 3] = Module["rcLine"];
-    return length > 0 ? Math.ceil(canvas.measureText(UTF8ToString(text, length)).width * 64) / 64 : 0;
+    const metrics = canvas.measureText(UTF8ToString(text, length));
+    HEAPF64[lineHeight >> 3] = metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent;
+    return Math.ceil(metrics.width * 64) / 64;
 });
 
 class PageTextMeasure final : public TextMeasure {
