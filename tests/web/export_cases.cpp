@@ -6,6 +6,7 @@
 #include "window_cases.h"
 
 #include <cstdio>
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -30,9 +31,7 @@ std::string quoted(std::string_view text) {
     return out + "\"";
 }
 
-} // namespace
-
-int main() {
+std::string casesJson() {
     const runtime::WindowDescription& form = ui::form1Description();
     std::string json = "{\"window\":" + quoted(form.name) + ",\"caption\":" + quoted(form.caption);
     json += ",\"defaultButton\":" + quoted(form.defaultButton) + ",\"places\":[";
@@ -61,5 +60,19 @@ int main() {
             ",\"warningTitle\":" + quoted(testing::kWarningTitle) + ",\"startLine\":" + quoted(testing::kStartLine) +
             ",\"errorTitle\":" + quoted(runtime::kErrorBoxTitle) + ",\"overflowText\":" +
             quoted(runtime::RuntimeError(runtime::ErrorKind::Overflow, outerCaption->caption).what()) + "}";
-    std::puts(json.c_str());
+    return json;
+}
+
+} // namespace
+
+int main() {
+    try {
+        std::puts(casesJson().c_str());
+        return 0;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "export_cases: %s\n", error.what());
+    } catch (...) {
+        std::fprintf(stderr, "export_cases: an unknown error\n");
+    }
+    return 1;
 }
