@@ -27,10 +27,9 @@ std::optional<TextRoom> textRoom(const ControlDescription& control, double width
     if (control.autoSize) {
         return std::nullopt;
     }
-    TextRoom room{std::string(control.caption), width - insets.left - insets.right,
-                  height - insets.top - insets.bottom};
+    TextRoom room{control.caption, width - insets.left - insets.right, height - insets.top - insets.bottom};
     if (control.kind == ControlKind::TextBox) {
-        room.text.clear(); // its text scrolls
+        room.text = {}; // its text scrolls
         room.height -= 2;
     }
     return room;

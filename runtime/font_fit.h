@@ -4,7 +4,6 @@
 #include "runtime/window_description.h"
 
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -32,7 +31,7 @@ protected:
 /// Where a control of fixed size shows its text: the text must fit on one line, a line's height within the
 /// room's; an empty text (a text box, whose text scrolls) asks only for the height.
 struct TextRoom {
-    std::string text;
+    std::string_view text; ///< a caption of the window's description, which outlives the room
     double width = 0;
     double height = 0;
 };

@@ -20,25 +20,28 @@ namespace {
 // The elements of a window, found by the control's name, which is also its element's id. A window is made
 // hidden, as on the desktop, until it is shown: the page then works out its style once, with its font, rather
 // than once for the controls' insets and again when the font is set (about 1.4 ms of the start).
-EM_JS(void, webCreateWindow, (const char* name, const char* caption, int width, int height), {
-    const window = document.createElement("div");
-    window.id = UTF8ToString(name);
-    window.className = "rc-window";
-    window.setAttribute("role", "group");
-    window.setAttribute("aria-label", UTF8ToString(caption));
-    window.style.cssText = "display:none;width:" + width + "px;height:" + height + "px";
-    document.title = UTF8ToString(caption);
-    document.getElementById("rc-screen").appendChild(window);
-});
+EM_JS(void, webCreateWindow,
+      (const char* name, int nameSize, const char* caption, int captionSize, int width, int height), {
+          const window = document.createElement("div");
+          const title = UTF8ToString(caption, captionSize);
+          window.id = UTF8ToString(name, nameSize);
+          window.className = "rc-window";
+          window.setAttribute("role", "group");
+          window.setAttribute("aria-label", title);
+          window.style.cssText = "display:none;width:" + width + "px;height:" + height + "px";
+          document.title = title;
+          document.getElementById("rc-screen").appendChild(window);
+      });
 
 EM_JS(void, webCreateControl,
-      (const char* window, int self, int index, int kind, const char* name, const char* caption, int left, int top,
-       int width, int height, int colour, int centred, int framed, const char* labelFor, int autoSize,
-       const char* defaultButton, int narrowOrder),
+      (const char* window, int windowSize, int self, int index, int kind, const char* name, int nameSize,
+       const char* caption, int captionSize, int left, int top, int width, int height, int colour, int centred,
+       int framed, const char* labelFor, int labelForSize, int autoSize, const char* defaultButton,
+       int defaultButtonSize, int narrowOrder),
       {
-          const parent = document.getElementById(UTF8ToString(window));
-          const id = UTF8ToString(name);
-          const text = UTF8ToString(caption);
+          const parent = document.getElementById(UTF8ToString(window, windowSize));
+          const id = UTF8ToString(name, nameSize);
+          const text = UTF8ToString(caption, captionSize);
           let element;
           if (kind == 0) {
               element = document.createElement("input");
@@ -51,7 +54,7 @@ EM_JS(void, webCreateControl,
                   Module["_ringcalcWebFire"](self, index, 1);
               };
               element.addEventListener("input", fire);
-              const byEnter = UTF8ToString(defaultButton);
+              const byEnter = UTF8ToString(defaultButton, defaultButtonSize);
               element.addEventListener(
                   "keydown", function(event) {
                       if (event.key == "Enter" && byEnter) {
@@ -66,7 +69,7 @@ EM_JS(void, webCreateControl,
               element.addEventListener(
                   "click", function() { Module["_ringcalcWebFire"](self, index, 0); });
           } else {
-              const names = UTF8ToString(labelFor);
+              const names = UTF8ToString(labelFor, labelForSize);
               element = document.createElement(names ? "label" : "span");
               if (names) {
                   element.htmlFor = names;
@@ -92,15 +95,15 @@ EM_JS(void, webCreateControl,
           parent.appendChild(element);
       });
 
-EM_JS(void, webRemoveWindow, (const char* name), {
-    const window = document.getElementById(UTF8ToString(name));
+EM_JS(void, webRemoveWindow, (const char* name, int nameSize), {
+    const window = document.getElementById(UTF8ToString(name, nameSize));
     if (window) {
         window.remove();
     }
 });
 
-EM_JS(char*, webText, (const char* name, int* length), {
-    const element = document.getElementById(UTF8ToString(name));
+EM_JS(char*, webText, (const char* name, int nameSize, int* length), {
+    const element = document.getElementById(UTF8ToString(name, nameSize));
     const text = element ? (element.tagName == "INPUT" ? element.value : element.textContent) : "";
     const size = lengthBytesUTF8(text);
     const buffer = _malloc(size + 1);
@@ -109,8 +112,8 @@ EM_JS(char*, webText, (const char* name, int* length), {
     return buffer;
 });
 
-EM_JS(void, webSetText, (const char* name, const char* text, int size), {
-    const element = document.getElementById(UTF8ToString(name));
+EM_JS(void, webSetText, (const char* name, int nameSize, const char* text, int size), {
+    const element = document.getElementById(UTF8ToString(name, nameSize));
     const value = UTF8ToString(text, size);
     if (element.tagName == "INPUT") {
         element.value = value;
@@ -120,16 +123,18 @@ EM_JS(void, webSetText, (const char* name, const char* text, int size), {
     }
 });
 
-EM_JS(void, webShowWindow, (const char* name), { document.getElementById(UTF8ToString(name)).style.display = ""; });
+EM_JS(void, webShowWindow, (const char* name, int nameSize),
+      { document.getElementById(UTF8ToString(name, nameSize)).style.display = ""; });
 
-EM_JS(void, webFocus, (const char* name), { document.getElementById(UTF8ToString(name)).focus(); });
+EM_JS(void, webFocus, (const char* name, int nameSize),
+      { document.getElementById(UTF8ToString(name, nameSize)).focus(); });
 
-EM_JS(void, webSetFont, (const char* window, double size),
-      { document.getElementById(UTF8ToString(window)).style.fontSize = size + "px"; });
+EM_JS(void, webSetFont, (const char* window, int windowSize, double size),
+      { document.getElementById(UTF8ToString(window, windowSize)).style.fontSize = size + "px"; });
 
 // What the page's style keeps of a control's place before its text, on each side: its padding and border.
-EM_JS(void, webInsets, (const char* name, double* insets), {
-    const style = getComputedStyle(document.getElementById(UTF8ToString(name)));
+EM_JS(void, webInsets, (const char* name, int nameSize, double* insets), {
+    const style = getComputedStyle(document.getElementById(UTF8ToString(name, nameSize)));
     const sides = [ "left", "top", "right", "bottom" ];
     for (let side = 0; side < 4; side++) {
         HEAPF64[(insets >> 3) + side] =
@@ -177,26 +182,27 @@ EM_JS(void, webInsets, (const char* name, double* insets), {
 
 // Every rule is checked before the window is made, so a bad description leaves none behind.
 Form::Native::Native(const WindowDescription& description) : m_description(checked(description)) {
-    const std::string name = cText(description.name);
-    webCreateWindow(name.c_str(), cText(description.caption).c_str(), twipsToPixels(description.clientWidth),
-                    twipsToPixels(description.clientHeight));
+    const std::string_view name = description.name;
+    webCreateWindow(name.data(), textLength(name), description.caption.data(), textLength(description.caption),
+                    twipsToPixels(description.clientWidth), twipsToPixels(description.clientHeight));
     // The page's order is the order of focus, and each caption comes just before the box it names.
-    const std::string byEnter = cText(description.defaultButton);
+    const std::string_view byEnter = description.defaultButton;
     const std::vector<int> narrow = narrowOrder(description);
     for (const std::size_t i : creationOrder(description)) {
         const ControlDescription& d = description.controls[i];
-        webCreateControl(name.c_str(), static_cast<int>(reinterpret_cast<std::uintptr_t>(this)), static_cast<int>(i),
-                         kindCode(d.kind), cText(d.name).c_str(), cText(d.caption).c_str(), twipsToPixels(d.left),
-                         twipsToPixels(d.top), twipsToPixels(d.width), twipsToPixels(d.height),
-                         d.foreColour ? static_cast<int>(*d.foreColour) : -1,
+        webCreateControl(name.data(), textLength(name), static_cast<int>(reinterpret_cast<std::uintptr_t>(this)),
+                         static_cast<int>(i), kindCode(d.kind), d.name.data(), textLength(d.name), d.caption.data(),
+                         textLength(d.caption), twipsToPixels(d.left), twipsToPixels(d.top), twipsToPixels(d.width),
+                         twipsToPixels(d.height), d.foreColour ? static_cast<int>(*d.foreColour) : -1,
                          d.alignment == TextAlignment::Center ? 1 : 0, d.border == BorderStyle::FixedSingle ? 1 : 0,
-                         cText(d.labelFor).c_str(), d.autoSize ? 1 : 0, byEnter.c_str(), narrow[i]);
+                         d.labelFor.data(), textLength(d.labelFor), d.autoSize ? 1 : 0, byEnter.data(),
+                         textLength(byEnter), narrow[i]);
     }
     chooseFont();
 }
 
 Form::Native::~Native() {
-    webRemoveWindow(cText(m_description.name).c_str());
+    webRemoveWindow(m_description.name.data(), textLength(m_description.name));
 }
 
 // The page's sans-serif family at the largest size, no larger than the page's own, at which every caption of a
@@ -204,15 +210,18 @@ Form::Native::~Native() {
 void Form::Native::chooseFont() {
     std::vector<TextRoom> rooms;
     for (const ControlDescription& d : m_description.controls) {
+        if (d.autoSize) {
+            continue; // a label that fits itself has no room to fit, so its style is not read
+        }
         std::array<double, 4> sides{};
-        webInsets(cText(d.name).c_str(), sides.data());
+        webInsets(d.name.data(), textLength(d.name), sides.data());
         const Insets insets{sides[0], sides[1], sides[2], sides[3]};
         if (const auto room = textRoom(d, twipsToPixels(d.width), twipsToPixels(d.height), insets)) {
             rooms.push_back(*room);
         }
     }
     m_fontSize = fittedPageFontSize(rooms);
-    webSetFont(cText(m_description.name).c_str(), m_fontSize);
+    webSetFont(m_description.name.data(), textLength(m_description.name), m_fontSize);
 }
 
 void Form::Native::fire(std::size_t control, Event event) const {
@@ -231,19 +240,20 @@ Form::~Form() = default;
 std::string Form::text(std::string_view name) const {
     (void)controlNamed(m_description, name);
     int length = 0;
-    return takeText(webText(cText(name).c_str(), &length), length);
+    return takeText(webText(name.data(), textLength(name), &length), length);
 }
 
 void Form::setCaption(std::string_view name, std::string_view caption) {
     (void)controlNamed(m_description, name);
     // A label that fits itself does so by its style, on one line.
-    webSetText(cText(name).c_str(), caption.data(), static_cast<int>(caption.size()));
+    webSetText(name.data(), textLength(name), caption.data(), textLength(caption));
 }
 
 void Form::show() {
-    webShowWindow(cText(m_description.name).c_str());
+    webShowWindow(m_description.name.data(), textLength(m_description.name));
     if (const auto order = focusOrder(m_description); !order.empty()) {
-        webFocus(cText(m_description.controls[order.front()].name).c_str());
+        const std::string_view first = m_description.controls[order.front()].name;
+        webFocus(first.data(), textLength(first));
     }
 }
 

@@ -12,13 +12,18 @@ namespace ringcalc::runtime {
 namespace {
 
 // The box's buttons, by the style's low three bits: their texts and the values they stand for.
-EM_JS(void, webShowBox, (const char* prompt, const char* title, int buttons, int icon), {
+EM_JS(void, webShowBox, (const char* prompt, int promptSize, const char* title, int titleSize, int buttons, int icon), {
     const all = [
         [[ "OK", 1 ]], [ [ "OK", 1 ], [ "Отмена", 2 ] ], [ [ "Прервать", 3 ], [ "Повторить", 4 ], [ "Пропустить", 5 ] ],
         [ [ "Да", 6 ], [ "Нет", 7 ], [ "Отмена", 2 ] ], [ [ "Да", 6 ], [ "Нет", 7 ] ],
         [ [ "Повторить", 4 ], [ "Отмена", 2 ] ]
     ];
-    const box = {prompt : UTF8ToString(prompt), title : UTF8ToString(title), buttons : all[buttons] || all[0], icon};
+    const box = {
+        prompt : UTF8ToString(prompt, promptSize),
+        title : UTF8ToString(title, titleSize),
+        buttons : all[buttons] || all[0],
+        icon
+    };
     const queue = Module["rcBoxes"] || (Module["rcBoxes"] = []);
     queue.push(box);
     if (queue.length > 1) {
@@ -107,7 +112,7 @@ int WebMessageBox::show(std::string_view prompt, int style, std::string_view tit
         }
     }
     const int buttons = style & 7;
-    webShowBox(text.c_str(), cText(title).c_str(), buttons, style & 0x70);
+    webShowBox(text.data(), textLength(text), title.data(), textLength(title), buttons, style & 0x70);
     return firstButton(buttons);
 }
 

@@ -1,6 +1,9 @@
 // UTF-8 texts to and from the page's strings.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -10,9 +13,9 @@ namespace ringcalc::runtime {
 /// over and freed.
 [[nodiscard]] std::string takeText(char* text, int length);
 
-/// A UTF-8 text as a NUL-terminated one, for a call into JavaScript.
-[[nodiscard]] inline std::string cText(std::string_view text) {
-    return std::string(text);
+/// A UTF-8 text's length for a call into JavaScript, which reads that many bytes of it (or up to a NUL).
+[[nodiscard]] inline int textLength(std::string_view text) noexcept {
+    return static_cast<int>(std::min(text.size(), static_cast<std::size_t>(std::numeric_limits<int>::max())));
 }
 
 } // namespace ringcalc::runtime
