@@ -210,9 +210,6 @@ Form::Native::~Native() {
 void Form::Native::chooseFont() {
     std::vector<TextRoom> rooms;
     for (const ControlDescription& d : m_description.controls) {
-        if (d.autoSize) {
-            continue; // a label that fits itself has no room to fit, so its style is not read
-        }
         std::array<double, 4> sides{};
         webInsets(d.name.data(), textLength(d.name), sides.data());
         const Insets insets{sides[0], sides[1], sides[2], sides[3]};
