@@ -5,13 +5,13 @@
 deps = @bash tools/install-deps.sh
 
 run:
-	$(deps) build qt
+	$(deps) build fonts qt
 	cmake --preset release
 	cmake --build --preset release --target ringcalc
 	./build/release/app/ringcalc
 
 test:
-	$(deps) build qt suites linux-suites
+	$(deps) build fonts qt suites linux-suites
 	cmake --preset dev
 	cmake --build --preset dev
 	ctest --preset dev
@@ -41,7 +41,7 @@ test-windows: windows
 # The browser: one self-contained page, build/web/ringcalc.html; its suites are the toolkit-free one under node
 # and the page in Chromium, driven by puppeteer-core (installed from tests/web's lockfile when it changes).
 web:
-	$(deps) build web
+	$(deps) build fonts web
 	cmake --preset web
 	cmake --build --preset web
 
@@ -55,7 +55,7 @@ bench: bench-build
 
 # The benchmarks are built by the release preset when asked for: they need libraries the program does not.
 bench-build:
-	$(deps) build qt bench
+	$(deps) build fonts qt bench
 	cmake --preset release -DRINGCALC_BENCH=ON
 	cmake --build --preset release
 
@@ -68,7 +68,7 @@ fuzz:
 	./build/fuzz/fuzz/fuzz_decimal_text -max_total_time=60
 
 package:
-	$(deps) build qt package
+	$(deps) build fonts qt package
 	cmake --preset release
 	cmake --build --preset release
 	cd build/release && cpack
@@ -78,7 +78,7 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 tidy:
-	$(deps) build qt suites bench windows web check
+	$(deps) build fonts qt suites bench windows web check
 	cmake --preset dev -DRINGCALC_BENCH=ON
 	cmake --preset win64
 	cmake --preset web

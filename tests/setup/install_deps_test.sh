@@ -87,7 +87,7 @@ test|windows windows-i386 bench fuzz package check web
 web|qt suites linux-suites windows windows-i386 bench package
 windows|qt linux-suites bench fuzz
 bench|windows windows-i386 suites
-fuzz|qt windows windows-i386
+fuzz|fonts qt windows windows-i386
 package|windows windows-i386 bench
 TABLE
 
