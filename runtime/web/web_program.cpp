@@ -1,14 +1,12 @@
 // The running program in the page: the window and its bindings, start and end.
 #include "runtime/program.h"
 
+#include "runtime/bound_actions.h"
 #include "runtime/run_program.h"
 #include "runtime/web/web_form.h"
 #include "runtime/web/web_message_box.h"
-#include "runtime/window_rules.h"
 
 #include <emscripten.h>
-
-#include <vector>
 
 namespace ringcalc::runtime {
 namespace {
@@ -31,32 +29,17 @@ EM_JS(void, webEnd, (), {
 
 } // namespace
 
-// The bindings by the control's index in the description and the event.
-struct Program::Native {
-    struct Bound {
-        std::size_t control = 0;
-        Event event = Event::Click;
-        Action action;
-    };
-    std::vector<Bound> actions;
+// The bindings, by the control's index and the event, as the window reports them.
+struct Program::Native : BoundActions {
+    using BoundActions::BoundActions;
 };
 
+// Every rule is checked before any window is made, so a bad project leaves none behind.
 Program::Program(const ProjectDescriptor& project, MessageBoxService& messageBox)
-    : m_messageBox(messageBox), m_native(std::make_unique<Native>()) {
-    // Every rule is checked before any window is made, so a bad project leaves none behind.
-    checkDescription(*project.startWindow);
-    checkBindings(*project.startWindow, project.bindings);
+    : m_messageBox(messageBox), m_native(std::make_unique<Native>(project)) {
     m_form = std::make_unique<Form>(*project.startWindow);
-    for (const auto& binding : project.bindings) {
-        m_native->actions.push_back(
-            {controlIndex(*project.startWindow, binding.control), binding.event, binding.action});
-    }
     m_form->native().onEvent = [this](std::size_t control, Event event) {
-        for (const auto& bound : m_native->actions) {
-            if (bound.control == control && bound.event == event) {
-                dispatch(bound.action, *m_form, m_messageBox);
-            }
-        }
+        m_native->fire(control, event, *m_form, m_messageBox);
     };
     m_form->show();
 }

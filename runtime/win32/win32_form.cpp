@@ -385,6 +385,10 @@ Form::Native::Control* Form::Native::findByHandle(HWND hwnd) {
     return const_cast<Control*>(std::as_const(*this).findByHandle(hwnd));
 }
 
+std::size_t Form::Native::indexOf(const Control& control) const noexcept {
+    return static_cast<std::size_t>(&control - m_controls.data());
+}
+
 HWND Form::Native::control(std::string_view name) const {
     return find(name).hwnd;
 }
@@ -448,8 +452,8 @@ LRESULT Form::Native::onControlMessage(Control& control, UINT message, WPARAM wP
     bool changed = false;
     const LRESULT result =
         control.changes.around([&] { return DefSubclassProc(hwnd, message, wParam, lParam); }, changed);
-    if (changed && onCommand) {
-        onCommand(control.description->name, EN_CHANGE);
+    if (changed && onEvent) {
+        onEvent(indexOf(control), Event::Change);
     }
     return result;
 }
@@ -517,11 +521,15 @@ void Form::Native::onCommandMessage(WPARAM wParam, LPARAM lParam) {
     if (c == nullptr || lParam == 0) {
         return;
     }
-    if (HIWORD(wParam) == EN_CHANGE && c->changes.keep()) {
-        return;
-    }
-    if (onCommand) {
-        onCommand(c->description->name, HIWORD(wParam));
+    const WORD notification = HIWORD(wParam);
+    if (c->description->kind == ControlKind::Button && notification == BN_CLICKED) {
+        if (onEvent) {
+            onEvent(indexOf(*c), Event::Click);
+        }
+    } else if (c->description->kind == ControlKind::TextBox && notification == EN_CHANGE && !c->changes.keep()) {
+        if (onEvent) {
+            onEvent(indexOf(*c), Event::Change);
+        }
     }
 }
 

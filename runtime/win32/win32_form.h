@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -31,9 +32,9 @@ struct Form::Native : private Pinned {
     /// The control of that name. Raises RuntimeError(InvalidArgument) about the name when there is none.
     [[nodiscard]] HWND control(std::string_view name) const;
 
-    /// Called with a control's name for a button's click (BN_CLICKED) or a text box's change (EN_CHANGE):
-    /// once for each message the box handles, however many notifications it sent while handling it.
-    std::function<void(std::string_view control, WORD notification)> onCommand;
+    /// Called with a control's index in the description for a button's click (BN_CLICKED) or a text box's
+    /// change (EN_CHANGE): once for each message the box handles, however many notifications it sent then.
+    std::function<void(std::size_t control, Event event)> onEvent;
 
     /// Reports what escaped the handling of a message by the window or one of its controls; without it, or
     /// when it throws, the program ends with status 1 and a line that says why.
@@ -82,6 +83,7 @@ private:
     [[nodiscard]] const Control* findByHandle(HWND hwnd) const;
     [[nodiscard]] Control* findById(int id);
     [[nodiscard]] Control* findByHandle(HWND hwnd);
+    [[nodiscard]] std::size_t indexOf(const Control& control) const noexcept;
 
     // Building, places and the font.
     void createControls();

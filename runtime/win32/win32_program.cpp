@@ -1,50 +1,32 @@
 // The running program on Win32: the window and its bindings, the message loop, start and end.
 #include "runtime/win32/win32_program.h"
 
+#include "runtime/bound_actions.h"
 #include "runtime/program.h"
 #include "runtime/run_program.h"
 #include "runtime/runtime_error.h"
 #include "runtime/win32/win32_form.h"
 #include "runtime/win32/win32_message_box.h"
-#include "runtime/window_rules.h"
 
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <cstdlib>
-#include <string>
-#include <vector>
 
 namespace ringcalc::runtime {
 
-// The bindings by control and notification, as the window reports its controls' commands: found without
-// building a string, as they are found inside the window procedure.
-struct Program::Native {
-    struct Bound {
-        std::string control;
-        WORD notification = 0;
-        Action action;
-    };
-    std::vector<Bound> actions;
+// The bindings, by the control's index and the event, as the window reports them.
+struct Program::Native : BoundActions {
+    using BoundActions::BoundActions;
 };
 
+// Every rule is checked before any window is made, so a bad project leaves none behind.
 Program::Program(const ProjectDescriptor& project, MessageBoxService& messageBox)
-    : m_messageBox(messageBox), m_native(std::make_unique<Native>()) {
-    // Every rule is checked before any window is made, so a bad project leaves none behind.
-    checkDescription(*project.startWindow);
-    checkBindings(*project.startWindow, project.bindings);
+    : m_messageBox(messageBox), m_native(std::make_unique<Native>(project)) {
     m_form = std::make_unique<Form>(*project.startWindow);
-    for (const auto& binding : project.bindings) {
-        const WORD notification = binding.event == Event::Click ? WORD{BN_CLICKED} : WORD{EN_CHANGE};
-        m_native->actions.push_back({std::string(binding.control), notification, binding.action});
-    }
-    m_form->native().onCommand = [this](std::string_view control, WORD notification) {
-        for (const auto& bound : m_native->actions) {
-            if (bound.control == control && bound.notification == notification) {
-                dispatch(bound.action, *m_form, m_messageBox);
-            }
-        }
+    m_form->native().onEvent = [this](std::size_t control, Event event) {
+        m_native->fire(control, event, *m_form, m_messageBox);
     };
     // What escapes the window's own handling is reported as an action's error is, and the program goes on.
     m_form->native().onFault = [this](const std::exception_ptr& error) {

@@ -1,7 +1,9 @@
 // Tests of the dispatch boundary: every error that leaves an action is reported, and nothing leaves it.
 #include "fake_view.h"
+#include "runtime/bound_actions.h"
 #include "runtime/dispatch.h"
 #include "runtime/form.h"
+#include "runtime/program.h"
 #include "runtime/runtime_error.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +11,7 @@
 #include <functional>
 #include <new>
 #include <stdexcept>
+#include <string>
 
 namespace ringcalc::runtime {
 
@@ -64,6 +67,42 @@ TEST(Dispatch, ReportsEveryErrorThatLeavesAnActionAndGoesOn) {
     FailingMessageBox failing;
     const runtime::Action action = [](runtime::Form&, runtime::MessageBoxService&) { throw std::bad_alloc(); };
     EXPECT_NO_THROW(runtime::dispatch(action, window, failing));
+}
+
+// An action that fails is reported and the ones bound after it to the same event still run.
+TEST(Dispatch, FiresEveryActionBoundToThatEventOfThatControlInOrder) {
+    using runtime::Event;
+    const runtime::WindowDescription description{"Form",
+                                                 "Form",
+                                                 1500,
+                                                 1500,
+                                                 {{.kind = runtime::ControlKind::TextBox, .name = "Text"},
+                                                  {.kind = runtime::ControlKind::Button, .name = "Go"}}};
+    runtime::Form window(description);
+    std::string log;
+    const auto append = [&log](char c) { return [&log, c](runtime::Form&, runtime::MessageBoxService&) { log += c; }; };
+    const std::vector<runtime::EventBinding> bindings{
+        {"Go", Event::Click, append('a')},
+        {"Text", Event::Change, append('b')},
+        {"Go", Event::Click, [](runtime::Form&, runtime::MessageBoxService&) { throw std::logic_error("x"); }},
+        {"Go", Event::Click, append('c')},
+    };
+    const runtime::BoundActions actions({&description, bindings});
+    struct Fired {
+        std::size_t control;
+        Event event;
+        const char* log;
+        std::size_t boxes;
+    };
+    const Fired cases[] = {
+        {1, Event::Click, "ac", 1}, {0, Event::Change, "b", 0}, {0, Event::Click, "", 0}, {1, Event::Change, "", 0}};
+    for (const auto& c : cases) {
+        RecordingMessageBox box;
+        log.clear();
+        actions.fire(c.control, c.event, window, box);
+        EXPECT_EQ(log, c.log) << c.control << ' ' << static_cast<int>(c.event);
+        EXPECT_EQ(box.shown.size(), c.boxes) << c.control << ' ' << static_cast<int>(c.event);
+    }
 }
 
 } // namespace
