@@ -11,6 +11,8 @@ import { pathToFileURL } from 'node:url';
 import { createRequire } from 'node:module';
 import puppeteer from 'puppeteer-core';
 
+import { chromiumOptions } from './chromium.mjs';
+
 const [pagePath, exporter] = process.argv.slice(2);
 const cases = JSON.parse(execFileSync('node', ['--no-experimental-fetch', exporter], { encoding: 'utf8' }));
 const pageUrl = pathToFileURL(pagePath).href;
@@ -30,13 +32,7 @@ function check(condition, what) {
 const same = (actual, expected, what) => check(actual === expected, `${what}: ${JSON.stringify(actual)}, not ${JSON.stringify(expected)}`);
 
 const profile = mkdtempSync(join(tmpdir(), 'ringcalc-chromium-'));
-const browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    userDataDir: profile,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-           '--disable-component-update', '--disable-sync', '--window-size=1024,768'],
-});
+const browser = await puppeteer.launch(chromiumOptions(profile, ['--window-size=1024,768']));
 
 // A fresh page; every request and console message it makes is kept for the last checks.
 const requests = [];

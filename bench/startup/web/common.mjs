@@ -1,8 +1,10 @@
-// What the browser benchmarks share: the suite's puppeteer-core, the pages, the watch for a page's being
-// interactive, and the median.
+// What the browser benchmarks share: the suite's puppeteer-core and chromium's options, the pages, the watch
+// for a page's being interactive, and the median.
 import { createRequire } from 'node:module';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
+
+export { chromiumOptions } from '../../../tests/web/chromium.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 export const repo = resolve(here, '../../..');
@@ -16,15 +18,6 @@ export async function loadPuppeteer() {
 /// The wait after each tab closes (SETTLE_MS, 200 by default), so that no page is timed while the browser is
 /// still tearing down the last one.
 export const settleMs = Number(process.env.SETTLE_MS || 200);
-
-/// How the benchmarks start Debian's chromium: headless, with nothing of its own going on in the background.
-export function chromiumOptions(userDataDir) {
-    return {
-        executablePath: '/usr/bin/chromium', headless: true, userDataDir,
-        args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-               '--disable-component-update', '--disable-sync'],
-    };
-}
 
 /// The page, its floor and the bare page, from the build folder (argv[2], build/web by default).
 export function startPages(build) {

@@ -6,7 +6,7 @@
 import { readFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { join, resolve } from 'node:path';
-import { loadPuppeteer, median, repo, settleMs } from './common.mjs';
+import { chromiumOptions, loadPuppeteer, median, repo, settleMs } from './common.mjs';
 
 const build = resolve(process.argv[2] || join(repo, 'build/web'));
 const runs = Number(process.env.RUNS || 41);
@@ -47,8 +47,7 @@ const server = createServer((request, response) => {
     response.end(page);
 }).listen(0, '127.0.0.1');
 await new Promise((done) => server.once('listening', done));
-const browser = await puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true,
-    args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking'] });
+const browser = await puppeteer.launch(chromiumOptions(undefined));
 
 const times = { ringcalc: [], floor: [] };
 for (let run = 0; run < runs; run++) {
