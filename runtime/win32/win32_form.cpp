@@ -522,14 +522,11 @@ void Form::Native::onCommandMessage(WPARAM wParam, LPARAM lParam) {
         return;
     }
     const WORD notification = HIWORD(wParam);
-    if (c->description->kind == ControlKind::Button && notification == BN_CLICKED) {
-        if (onEvent) {
-            onEvent(indexOf(*c), Event::Click);
-        }
-    } else if (c->description->kind == ControlKind::TextBox && notification == EN_CHANGE && !c->changes.keep()) {
-        if (onEvent) {
-            onEvent(indexOf(*c), Event::Change);
-        }
+    const ControlKind kind = c->description->kind;
+    const bool clicked = kind == ControlKind::Button && notification == BN_CLICKED;
+    const bool changed = kind == ControlKind::TextBox && notification == EN_CHANGE && !c->changes.keep();
+    if ((clicked || changed) && onEvent) {
+        onEvent(indexOf(*c), clicked ? Event::Click : Event::Change);
     }
 }
 

@@ -12,6 +12,9 @@
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace ringcalc::runtime {
 
@@ -72,12 +75,9 @@ TEST(Dispatch, ReportsEveryErrorThatLeavesAnActionAndGoesOn) {
 // An action that fails is reported and the ones bound after it to the same event still run.
 TEST(Dispatch, FiresEveryActionBoundToThatEventOfThatControlInOrder) {
     using runtime::Event;
-    const runtime::WindowDescription description{"Form",
-                                                 "Form",
-                                                 1500,
-                                                 1500,
-                                                 {{.kind = runtime::ControlKind::TextBox, .name = "Text"},
-                                                  {.kind = runtime::ControlKind::Button, .name = "Go"}}};
+    std::vector<runtime::ControlDescription> controls{{.kind = runtime::ControlKind::TextBox, .name = "Text"},
+                                                      {.kind = runtime::ControlKind::Button, .name = "Go"}};
+    const runtime::WindowDescription description{"Form", "Form", 1500, 1500, std::move(controls)};
     runtime::Form window(description);
     std::string log;
     const auto append = [&log](char c) { return [&log, c](runtime::Form&, runtime::MessageBoxService&) { log += c; }; };
@@ -88,20 +88,15 @@ TEST(Dispatch, FiresEveryActionBoundToThatEventOfThatControlInOrder) {
         {"Go", Event::Click, append('c')},
     };
     const runtime::BoundActions actions({&description, bindings});
-    struct Fired {
-        std::size_t control;
-        Event event;
-        const char* log;
-        std::size_t boxes;
-    };
-    const Fired cases[] = {
+    // control, event, the actions run, the boxes shown
+    const std::tuple<std::size_t, Event, const char*, std::size_t> cases[] = {
         {1, Event::Click, "ac", 1}, {0, Event::Change, "b", 0}, {0, Event::Click, "", 0}, {1, Event::Change, "", 0}};
-    for (const auto& c : cases) {
+    for (const auto& [control, event, ran, boxes] : cases) {
         RecordingMessageBox box;
         log.clear();
-        actions.fire(c.control, c.event, window, box);
-        EXPECT_EQ(log, c.log) << c.control << ' ' << static_cast<int>(c.event);
-        EXPECT_EQ(box.shown.size(), c.boxes) << c.control << ' ' << static_cast<int>(c.event);
+        actions.fire(control, event, window, box);
+        EXPECT_EQ(log, ran) << control << ' ' << static_cast<int>(event);
+        EXPECT_EQ(box.shown.size(), boxes) << control << ' ' << static_cast<int>(event);
     }
 }
 
